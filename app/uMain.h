@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TfrmMain;
+}
+
+// The main window: five commands in a column of picture buttons.
+class TfrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // Where the main window opens: the left edge of a band 720 pixels wider than the window, centred
+    // in the work area, never left of 0; vertically centred. Halves go to the even neighbour.
+    static QPoint placement(QSize workArea, QSize window);
+    // Where a window opened from here goes: beside the main window's right edge, level with its top.
+    QPoint childPosition() const;
+
+    void FormCreate();
+    void btnTestClick();
+    void btnCreateClick();
+    void btnEditClick();
+    void sBitBtn1Click();
+    void sBitBtn2Click();
+
+private:
+    std::unique_ptr<Ui::TfrmMain> ui;
+};

@@ -1,0 +1,296 @@
+#include "Dataset.h"
+
+#include "Exceptions.h"
+
+#include <QAtomicInt>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+namespace {
+
+constexpr auto kDriver = "QSQLITE";
+// Read-write, never create; wait for another process's lock before giving up.
+constexpr auto kConnectOptions = "QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000";
+
+QString uniqueConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("ADOConn-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString readWriteUri(const QString &path)
+{
+    // Without the "file:" form SQLite would create a missing file.
+    return QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+           QStringLiteral("?mode=rw");
+}
+
+[[noreturn]] void raise(const QSqlError &error)
+{
+    throw EDatabaseError(providerText(error));
+}
+
+QSqlQuery run(QSqlDatabase db, const QString &sql)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // A failed prepare left unchecked would surface later as a misleading parameter error.
+    if (!query.prepare(sql) || !query.exec())
+        raise(query.lastError());
+    return query;
+}
+
+QString quotedIdentifier(const QString &name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+} // namespace
+
+QString providerText(const QSqlError &error)
+{
+    const QString text = error.databaseText();
+    return text.isEmpty() ? error.text() : text;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Connection::Connection() : m_name(uniqueConnectionName()) {}
+
+Connection::~Connection()
+{
+    close();
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+void Connection::setDatabasePath(const QString &path)
+{
+    m_path = path;
+}
+
+void Connection::open()
+{
+    close();
+    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
+                                                     : QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_name);
+    if (!db.isValid())
+        raise(db.lastError());
+    db.setDatabaseName(readWriteUri(m_path));
+    db.setConnectOptions(QString::fromLatin1(kConnectOptions));
+    if (!db.open())
+        raise(db.lastError());
+    // SQLite opens any file lazily; reading the schema fails here for a file that is not a database.
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+        const QSqlError error = check.lastError();
+        check = QSqlQuery();
+        db.close();
+        raise(error);
+    }
+    m_connected = true;
+}
+
+void Connection::close()
+{
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::database(m_name, false).close();
+    m_connected = false;
+}
+
+QSqlDatabase Connection::database()
+{
+    if (!m_connected)
+        open();
+    return QSqlDatabase::database(m_name, false);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+Transaction::Transaction(Connection &connection) : m_connection(connection)
+{
+    QSqlDatabase db = m_connection.database();
+    if (!db.transaction())
+        raise(db.lastError());
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done && m_connection.connected())
+        m_connection.database().rollback();
+}
+
+void Transaction::commit()
+{
+    QSqlDatabase db = m_connection.database();
+    if (!db.commit())
+        raise(db.lastError());
+    m_done = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void DataSet::close()
+{
+    m_active = false;
+    m_columns.clear();
+    m_rows.clear();
+    m_position = 0;
+}
+
+void DataSet::next()
+{
+    if (!eof())
+        ++m_position;
+}
+
+void DataSet::last()
+{
+    m_position = m_rows.isEmpty() ? 0 : m_rows.size() - 1;
+}
+
+int DataSet::recNo() const
+{
+    return eof() ? 0 : int(m_position + 1);
+}
+
+qsizetype DataSet::columnIndex(const QString &name) const
+{
+    for (qsizetype i = 0; i < m_columns.size(); ++i) {
+        if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+}
+
+QString DataSet::fieldByName(const QString &name) const
+{
+    const qsizetype column = columnIndex(name);
+    if (eof())
+        return QString();
+    return m_rows.at(m_position).at(column).toString();
+}
+
+void DataSet::load(const QString &sql)
+{
+    close();
+    QSqlQuery query = run(m_connection.database(), sql);
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        m_columns << record.fieldName(i);
+    while (query.next()) {
+        QList<QVariant> row;
+        row.reserve(m_columns.size());
+        for (int i = 0; i < m_columns.size(); ++i)
+            row << query.value(i);
+        m_rows << std::move(row);
+    }
+    if (query.lastError().isValid())
+        raise(query.lastError());
+    m_active = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void Query::open()
+{
+    load(m_sql);
+}
+
+void Query::execSQL()
+{
+    close();
+    QSqlQuery query = run(m_connection.database(), m_sql);
+    m_lastInsertId = query.lastInsertId().toLongLong();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void Table::open()
+{
+    load(QStringLiteral("select * from ") + quotedIdentifier(m_tableName));
+}
+
+void Table::close()
+{
+    m_inserting = false;
+    m_pendingNames.clear();
+    m_pendingValues.clear();
+    DataSet::close();
+}
+
+void Table::append()
+{
+    if (!m_active)
+        throw EDatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+    m_inserting = true;
+    m_pendingNames.clear();
+    m_pendingValues.clear();
+}
+
+void Table::setFieldValue(const QString &name, const QString &value)
+{
+    const QString column = m_columns.at(columnIndex(name));
+    if (!m_inserting)
+        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    const qsizetype existing = m_pendingNames.indexOf(column);
+    if (existing >= 0) {
+        m_pendingValues[existing] = value;
+    } else {
+        m_pendingNames << column;
+        m_pendingValues << value;
+    }
+}
+
+void Table::post()
+{
+    if (!m_inserting)
+        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+    QSqlDatabase db = m_connection.database();
+    const QString table = quotedIdentifier(m_tableName);
+    QString sql;
+    if (m_pendingNames.isEmpty()) {
+        sql = QStringLiteral("insert into ") + table + QStringLiteral(" default values");
+    } else {
+        QStringList columns;
+        for (const QString &name : std::as_const(m_pendingNames))
+            columns << quotedIdentifier(name);
+        QStringList marks(m_pendingNames.size(), QStringLiteral("?"));
+        sql = QStringLiteral("insert into ") + table + QLatin1Char('(') + columns.join(QLatin1Char(',')) +
+              QStringLiteral(") values(") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
+    QSqlQuery insert(db);
+    if (!insert.prepare(sql))
+        raise(insert.lastError());
+    // Values travel as bound text, an empty text as an empty text (never NULL).
+    for (const QString &value : std::as_const(m_pendingValues))
+        insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
+    if (!insert.exec())
+        raise(insert.lastError());
+    const QVariant rowId = insert.lastInsertId();
+    insert.finish();
+
+    // The stored row, with the identifier the database assigned, becomes the table's last row.
+    QSqlQuery stored(db);
+    stored.setForwardOnly(true);
+    if (!stored.prepare(QStringLiteral("select * from ") + table + QStringLiteral(" where rowid = ?")))
+        raise(stored.lastError());
+    stored.addBindValue(rowId);
+    if (!stored.exec())
+        raise(stored.lastError());
+    if (stored.next()) {
+        QList<QVariant> row;
+        for (const QString &column : std::as_const(m_columns)) {
+            const int index = stored.record().indexOf(column);
+            row << (index >= 0 ? stored.value(index) : QVariant());
+        }
+        m_rows << std::move(row);
+    }
+    m_inserting = false;
+    m_pendingNames.clear();
+    m_pendingValues.clear();
+    m_position = m_rows.size() - 1;
+}

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSqlDatabase;
+class QSqlError;
+
+// The database connection shared by every statement component. Opening never creates the file:
+// a missing file, or one that is not a database, fails with the provider's text.
+class Connection
+{
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // The database file, relative paths taken against the current directory when connecting.
+    void setDatabasePath(const QString &path);
+    const QString &databasePath() const { return m_path; }
+
+    void open();
+    void close();
+    bool connected() const { return m_connected; }
+
+    // The open connection; opens it first when it is closed (after a failed open, for instance).
+    QSqlDatabase database();
+
+private:
+    QString m_name;
+    QString m_path;
+    bool m_connected = false;
+};
+
+// Runs a set of statements as one commit; rolls back when left without commit().
+class Transaction
+{
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    void commit();
+
+private:
+    Connection &m_connection;
+    bool m_done = false;
+};
+
+// A result held in memory: opening a select fetches every row, so no read lock outlives the call.
+class DataSet
+{
+public:
+    explicit DataSet(Connection &connection) : m_connection(connection) {}
+    virtual ~DataSet() = default;
+    DataSet(const DataSet &) = delete;
+    DataSet &operator=(const DataSet &) = delete;
+
+    virtual void close();
+    bool active() const { return m_active; }
+
+    bool eof() const { return m_position >= m_rows.size(); }
+    void next();
+    void last();
+    // 1-based number of the current row in the result; 0 when there is none.
+    int recNo() const;
+    int recordCount() const { return int(m_rows.size()); }
+
+    // The current row's column as text: integers as decimal digits, NULL as empty text.
+    // A column the result does not have raises an error that names it.
+    QString fieldByName(const QString &name) const;
+
+protected:
+    // Runs a select and keeps all its rows; the first row becomes current.
+    void load(const QString &sql);
+    qsizetype columnIndex(const QString &name) const;
+
+    Connection &m_connection;
+    QStringList m_columns;
+    QList<QList<QVariant>> m_rows;
+    qsizetype m_position = 0;
+    bool m_active = false;
+};
+
+// A statement component: a select opened with open(), anything else run with execSQL().
+class Query : public DataSet
+{
+public:
+    using DataSet::DataSet;
+
+    void setSQL(const QString &sql) { m_sql = sql; }
+    const QString &sql() const { return m_sql; }
+
+    void open();
+    // Runs the statement and commits it; a statement that matches no row is not an error.
+    void execSQL();
+    // The rowid the last insert run by execSQL() created.
+    qint64 lastInsertId() const { return m_lastInsertId; }
+
+private:
+    QString m_sql;
+    qint64 m_lastInsertId = 0;
+};
+
+// A table component: all rows and columns of one table; new rows are appended with
+// append(), setFieldValue() and post().
+class Table : public DataSet
+{
+public:
+    using DataSet::DataSet;
+
+    void setTableName(const QString &name) { m_tableName = name; }
+    const QString &tableName() const { return m_tableName; }
+
+    void open();
+    // Also discards a row that was appended but not posted.
+    void close() override;
+
+    void append();
+    void setFieldValue(const QString &name, const QString &value);
+    // Stores the appended row; it then is the table's last row, with the values the database assigned.
+    // On failure the row stays pending.
+    void post();
+    bool inserting() const { return m_inserting; }
+
+private:
+    QString m_tableName;
+    bool m_inserting = false;
+    QStringList m_pendingNames;
+    QStringList m_pendingValues;
+};
+
+// The provider's own text for a failure.
+QString providerText(const QSqlError &error);

@@ -1,0 +1,139 @@
+#include "Toolkit.h"
+
+#include "Application.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+Toolkit *g_override = nullptr;
+
+QWidget *ownerOrActive(QWidget *owner)
+{
+    return owner ? owner : QApplication::activeWindow();
+}
+
+void showBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, const QString &text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, ownerOrActive(owner));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+Toolkit &Toolkit::instance()
+{
+    static QtToolkit real;
+    return g_override ? *g_override : real;
+}
+
+void Toolkit::setInstance(Toolkit *toolkit)
+{
+    g_override = toolkit;
+}
+
+void QtToolkit::information(QWidget *owner, const QString &caption, const QString &text)
+{
+    showBox(owner, QMessageBox::NoIcon, caption, text);
+}
+
+void QtToolkit::errorBox(QWidget *owner, const QString &caption, const QString &text)
+{
+    showBox(owner, QMessageBox::Critical, caption, text);
+}
+
+bool QtToolkit::question(QWidget *owner, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    ownerOrActive(owner));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtToolkit::inputText(QWidget *owner, const QString &caption, const QString &prompt,
+                             const QString &initial)
+{
+    QInputDialog dialog(ownerOrActive(owner));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setWindowTitle(caption);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    if (auto *edit = dialog.findChild<QLineEdit *>()) {
+        edit->setMaxLength(kInputTextMaxLength);
+        edit->setText(initial.left(kInputTextMaxLength));
+        edit->selectAll();
+    }
+    dialog.adjustSize();
+    const QRect area = workArea();
+    dialog.move(area.center() - dialog.rect().center());
+    if (dialog.exec() != QDialog::Accepted)
+        return initial;
+    return dialog.textValue();
+}
+
+QStringList QtToolkit::nameFilters(const QString &filter)
+{
+    QStringList result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &name = parts.at(i);
+        const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt takes the patterns from the parenthesised part of an entry; when the description
+        // already shows them, it is used as it stands.
+        if (name.contains(QLatin1Char('(') + patterns + QLatin1Char(')')))
+            result << name;
+        else
+            result << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return result;
+}
+
+std::optional<QString> QtToolkit::openFile(QWidget *owner, const QString &filter, const QString &folder,
+                                           const QString &fileName)
+{
+    QFileDialog dialog(ownerOrActive(owner));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(nameFilters(filter));
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+void showMessage(const QString &text)
+{
+    Toolkit::instance().information(nullptr, Application::title(), text);
+}
+
+QRect workArea()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        return screen->availableGeometry();
+    return {};
+}
+
+QString programFile()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+bool fileExists(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}

@@ -1,0 +1,30 @@
+#include "uDM.h"
+
+#include "Application.h"
+
+TDM *DM = nullptr;
+
+TDM::TDM(QObject *parent) : QObject(parent)
+{
+    DM = this;
+    guarded([this] { DataModuleCreate(); });
+}
+
+TDM::~TDM()
+{
+    guarded([this] { DataModuleDestroy(); });
+    if (DM == this)
+        DM = nullptr;
+}
+
+void TDM::DataModuleCreate()
+{
+    ADOConn.close();
+    ADOConn.setDatabasePath(QString::fromLatin1(kDatabasePath));
+    ADOConn.open();
+}
+
+void TDM::DataModuleDestroy()
+{
+    ADOConn.close();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Dataset.h"
+
+#include <QObject>
+
+// The data module: the one shared connection and the shared statement component.
+class TDM : public QObject
+{
+public:
+    // The database file, relative to the current directory at the moment of connecting.
+    static constexpr auto kDatabasePath = "data/data.db";
+
+    // Runs DataModuleCreate; a failed open is reported and leaves the connection closed, to be
+    // tried again by the next statement.
+    explicit TDM(QObject *parent = nullptr);
+    ~TDM() override;
+
+    Connection ADOConn;
+    Query qry{ADOConn};
+
+    void DataModuleCreate();
+    void DataModuleDestroy();
+};
+
+// The single instance, set while a TDM exists.
+extern TDM *DM;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// One word list (a row of d_type).
+class TTypeData
+{
+public:
+    QString ID; // type_id as decimal digits
+    QString Name;
+};
+
+// One word (a row of d_word).
+class TData
+{
+public:
+    QString ID; // word_id as decimal digits
+    QString Name;
+    QString Sound; // the sound file's path exactly as stored
+    qint32 Order = 0; // 1-based position in its list as the editor holds it
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariantList>
+
+#include <memory>
+
+class Connection;
+
+// A fresh database made with the project's own tool in a temporary folder, with that folder as the
+// current directory for as long as the object lives (the program opens data/data.db from there).
+class TestDatabase
+{
+public:
+    enum Content { Empty, Demo };
+    explicit TestDatabase(Content content = Empty);
+    ~TestDatabase();
+
+    QString folder() const { return m_dir.path(); }
+    QString databaseFile() const;
+
+    // Direct access that bypasses the program's data module, to set up and check what is stored.
+    void exec(const QString &sql, const QVariantList &values = {});
+    // The first column of every row, as text.
+    QStringList column(const QString &sql, const QVariantList &values = {});
+    // Every row, columns joined by "|".
+    QStringList rows(const QString &sql, const QVariantList &values = {});
+    QString scalar(const QString &sql, const QVariantList &values = {});
+
+    QString addList(const QString &name);
+    QString addWord(const QString &typeId, const QString &name, const QString &sound, int order);
+
+    // Makes the database file read-only (or writable again) for this process. False when the
+    // system would not do it (a test then skips).
+    bool setReadOnly(bool readOnly);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    std::unique_ptr<Connection> m_connection;
+    bool m_readOnly = false;
+};

@@ -1,0 +1,42 @@
+// spelldeck-db: makes the database file the program opens.
+#include "DatabaseTool.h"
+#include "Exceptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("spelldeck-db"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SPELLDECK_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Creates an empty Spelldeck database (by default data/data.db under the current folder)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Also add a demo list with recordings of its words."));
+    parser.addOption(demo);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The database file to create."),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+
+    QTextStream err(stderr);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        err << "spelldeck-db: give at most one file\n";
+        return 2;
+    }
+    const QString path = files.isEmpty() ? QStringLiteral("data/data.db") : files.constFirst();
+    try {
+        DatabaseTool::createDatabase(path, parser.isSet(demo));
+    } catch (const Exception &e) {
+        err << "spelldeck-db: " << e.message() << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << "Created " << path << (parser.isSet(demo) ? " with the demo list" : "") << '\n';
+    return 0;
+}
