@@ -12,8 +12,6 @@
 namespace {
 
 constexpr auto kDriver = "QSQLITE";
-// Read-write, never create; wait for another process's lock before giving up.
-constexpr auto kConnectOptions = "QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000";
 
 QString uniqueConnectionName()
 {
@@ -80,7 +78,8 @@ void Connection::open()
     if (!db.isValid())
         raise(db.lastError());
     db.setDatabaseName(readWriteUri(m_path));
-    db.setConnectOptions(QString::fromLatin1(kConnectOptions));
+    // Read-write, never create; wait for another process's lock before giving up.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout));
     if (!db.open())
         raise(db.lastError());
     // SQLite opens any file lazily; reading the schema fails here for a file that is not a database.

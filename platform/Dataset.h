@@ -21,6 +21,8 @@ public:
     // The database file, relative paths taken against the current directory when connecting.
     void setDatabasePath(const QString &path);
     const QString &databasePath() const { return m_path; }
+    // How long a statement waits for another process's lock; applies from the next open.
+    void setBusyTimeout(int milliseconds) { m_busyTimeout = milliseconds; }
 
     void open();
     void close();
@@ -32,6 +34,7 @@ public:
 private:
     QString m_name;
     QString m_path;
+    int m_busyTimeout = 5000;
     bool m_connected = false;
 };
 

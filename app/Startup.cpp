@@ -1,0 +1,18 @@
+#include "Startup.h"
+
+#include "Application.h"
+#include "uDM.h"
+#include "uMain.h"
+
+#include <QIcon>
+
+int runSpelldeck()
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spelldeck.svg")));
+    // A database that cannot be opened is reported before the main window appears.
+    TDM dm;
+    TfrmMain frmMain;
+    frmMain.show();
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,158 @@
+#include "uSelected.h"
+#include "ui_uSelected.h"
+
+#include "Application.h"
+#include "Catalogue.h"
+#include "Toolkit.h"
+#include "uDM.h"
+
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int kRowHeight = 20;
+
+TTypeData *recordOf(const QListWidgetItem *item)
+{
+    return item ? static_cast<TTypeData *>(item->data(Qt::UserRole).value<void *>()) : nullptr;
+}
+
+} // namespace
+
+TfrmSelected::TfrmSelected(QWidget *parent)
+    : ModalForm(parent), ui(std::make_unique<Ui::TfrmSelected>()), qryType(DM->ADOConn)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(419, 394);
+    ui->Label1->adjustSize();
+
+    connectGuarded(ui->lstWord, &QListWidget::itemSelectionChanged, this, &TfrmSelected::lstWordClick);
+    connectGuarded(ui->btnOpen, &QPushButton::clicked, this, &TfrmSelected::btnOpenClick);
+    connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &TfrmSelected::btnRemoveClick);
+    connectGuarded(ui->btnRename, &QPushButton::clicked, this, &TfrmSelected::btnRenameClick);
+    connectGuarded(ui->btnClose, &QPushButton::clicked, this, &TfrmSelected::btnCloseClick);
+
+    guarded([this] { FormCreate(); });
+}
+
+TfrmSelected::~TfrmSelected() = default;
+
+void TfrmSelected::setPickMode()
+{
+    ui->btnOpen->setText(tr("Ok"));
+    ui->btnOpen->move(ui->btnRename->x(), ui->btnOpen->y());
+    ui->btnRemove->hide();
+    ui->btnRename->hide();
+}
+
+std::unique_ptr<TTypeData> TfrmSelected::takeChosen()
+{
+    for (auto &record : m_records) {
+        if (record.get() == FCurTypeData) {
+            FCurTypeData = nullptr;
+            return std::move(record);
+        }
+    }
+    return nullptr;
+}
+
+void TfrmSelected::FormCreate()
+{
+    // Rows are read one by one; should the walk fail part-way, the rows read so far stay listed and
+    // the buttons stay disabled until the user selects one.
+    qryType.close();
+    qryType.setSQL(Catalogue::ListLists());
+    qryType.open();
+    QList<QListWidgetItem *> items;
+    while (!qryType.eof()) {
+        auto record = std::make_unique<TTypeData>();
+        record->ID = qryType.fieldByName(QStringLiteral("type_id"));
+        record->Name = qryType.fieldByName(QStringLiteral("type_name"));
+        auto *item = new QListWidgetItem(record->Name);
+        item->setData(Qt::UserRole, QVariant::fromValue<void *>(record.get()));
+        item->setSizeHint(QSize(0, kRowHeight));
+        m_records.push_back(std::move(record));
+        ui->lstWord->addItem(item);
+        qryType.next();
+    }
+    lstWordClick();
+}
+
+TTypeData *TfrmSelected::GetTypeData() const
+{
+    const QList<QListWidgetItem *> selected = ui->lstWord->selectedItems();
+    return selected.isEmpty() ? nullptr : recordOf(selected.constFirst());
+}
+
+void TfrmSelected::lstWordClick()
+{
+    const bool selected = GetTypeData() != nullptr;
+    ui->btnOpen->setEnabled(selected);
+    ui->btnRemove->setEnabled(selected);
+    ui->btnRename->setEnabled(selected);
+}
+
+void TfrmSelected::btnOpenClick()
+{
+    FCurTypeData = GetTypeData();
+    accept();
+}
+
+void TfrmSelected::btnCloseClick()
+{
+    reject();
+}
+
+void TfrmSelected::btnRemoveClick()
+{
+    TTypeData *record = GetTypeData();
+    if (!record)
+        return;
+    if (!Toolkit::instance().question(this, tr("Confirm Deletion"),
+                                      tr("Are you sure you wish to permanently delete this list?")))
+        return;
+    qryType.close();
+    qryType.setSQL(Catalogue::DeleteList(record->ID));
+    qryType.execSQL();
+
+    // Stored: only now does the entry go, and with it the record nothing refers to any more.
+    {
+        const QSignalBlocker blocker(ui->lstWord);
+        delete ui->lstWord->takeItem(ui->lstWord->row(ui->lstWord->selectedItems().constFirst()));
+        ui->lstWord->clearSelection();
+        ui->lstWord->setCurrentItem(nullptr);
+    }
+    std::erase_if(m_records, [record](const auto &owned) { return owned.get() == record; });
+    lstWordClick();
+}
+
+void TfrmSelected::btnRenameClick()
+{
+    TTypeData *record = GetTypeData();
+    if (!record)
+        return;
+    const QString name = Toolkit::instance().inputText(this, tr("Rename"),
+                                                       tr("Please enter the name of the new spelldeck:"),
+                                                       record->Name);
+    qryType.close();
+    qryType.setSQL(Catalogue::RenameList(name, record->ID));
+    qryType.execSQL();
+
+    // The list shows the new name only once it is stored.
+    record->Name = name;
+    ui->lstWord->selectedItems().constFirst()->setText(name);
+}
+
+std::unique_ptr<TTypeData> ShowSelectWord(bool AEdit, int ALeft, int ATop)
+{
+    auto form = std::make_unique<TfrmSelected>(Application::mainWindow());
+    form->move(ALeft, ATop);
+    if (!AEdit)
+        form->setPickMode();
+    form->exec();
+    return form->takeChosen();
+}

@@ -1,0 +1,34 @@
+#include "ModalForm.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+ModalForm::ModalForm(QWidget *parent) : QDialog(parent)
+{
+    setWindowModality(Qt::ApplicationModal);
+}
+
+void ModalForm::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (plain) {
+            event->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (plain) {
+            if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled())
+                button->click();
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(event);
+}

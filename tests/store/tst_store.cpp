@@ -1,0 +1,264 @@
+#include "Catalogue.h"
+#include "Dataset.h"
+#include "Exceptions.h"
+#include "ScriptedToolkit.h"
+#include "TestDatabase.h"
+#include "TestMain.h"
+#include "uDM.h"
+
+#include <QDir>
+#include <QFile>
+
+class TestStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void statementTexts_data();
+    void statementTexts();
+    void identifiersMustBeDigits_data();
+    void identifiersMustBeDigits();
+    void textValuesRoundTrip_data();
+    void textValuesRoundTrip();
+    void appendListReadsBackId_data();
+    void appendListReadsBackId();
+    void listWordsByPosition();
+    void dataModuleOpensDatabase();
+    void dataModuleReportsAndRetries_data();
+    void dataModuleReportsAndRetries();
+    void missingTablesReportProviderText();
+    void removingListRemovesItsWords();
+};
+
+void TestStore::statementTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    using namespace Catalogue;
+    QTest::newRow("ListLists") << ListLists() << "select * from d_type";
+    QTest::newRow("DeleteList") << DeleteList("7") << "delete from d_type where type_id = 7";
+    QTest::newRow("RenameList") << RenameList("Week 3", "7") << "update d_type set type_name ='Week 3' where type_id = 7";
+    QTest::newRow("ListWords 7") << ListWords("7") << "select * from d_word where type_id =7 order by word_order";
+    QTest::newRow("ListWords 12") << ListWords("12") << "select * from d_word where type_id =12 order by word_order";
+    QTest::newRow("InsertWord")
+        << InsertWord("apple", "C:\\words\\apple.mp3", "7", 3)
+        << "insert into d_word(word_name, word_sound, type_id, word_order) values('apple','C:\\words\\apple.mp3',7,3)";
+    QTest::newRow("UpdateWord")
+        << UpdateWord("apple", "C:\\words\\apple.mp3", "12")
+        << "update d_word set word_name ='apple', word_sound='C:\\words\\apple.mp3' where word_id=12";
+    QTest::newRow("DeleteWord") << DeleteWord("12") << "delete from d_word where word_id = 12";
+    QTest::newRow("SetWordOrder") << SetWordOrder(2, "12") << "update d_word set word_order = 2 where word_id = 12";
+    QTest::newRow("quotes doubled") << RenameList("it's", "1") << "update d_type set type_name ='it''s' where type_id = 1";
+    QTest::newRow("empty values") << InsertWord("", "", "1", 1)
+                                  << "insert into d_word(word_name, word_sound, type_id, word_order) values('','',1,1)";
+}
+
+void TestStore::statementTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(text, expected);
+}
+
+void TestStore::identifiersMustBeDigits_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::newRow("empty") << "";
+    QTest::newRow("injection") << "1 or 1=1";
+    QTest::newRow("negative") << "-1";
+    QTest::newRow("blank") << " 7";
+    QTest::newRow("arabic-indic digit") << QStringLiteral("\u0667");
+}
+
+void TestStore::identifiersMustBeDigits()
+{
+    QFETCH(QString, id);
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::DeleteList(id));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::RenameList(QStringLiteral("x"), id));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::ListWords(id));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::InsertWord(QString(), QString(), id, 1));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::UpdateWord(QString(), QString(), id));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::DeleteWord(id));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, Catalogue::SetWordOrder(1, id));
+}
+
+void TestStore::textValuesRoundTrip_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("single quote") << "it's";
+    QTest::newRow("only quotes") << "''";
+    QTest::newRow("injection") << "x', word_sound='y' where 1=1; --";
+    QTest::newRow("double quotes") << "say \"cheese\"";
+    QTest::newRow("backslashes") << "C:\\words\\apple.mp3";
+    QTest::newRow("percent") << "100% _right_";
+    QTest::newRow("non-ASCII") << QStringLiteral("Größe, café, naïve, Ελληνικά");
+    QTest::newRow("emoji") << QStringLiteral("🍎 apple");
+    QTest::newRow("blanks around") << "  spaced  ";
+    QTest::newRow("empty") << "";
+    QTest::newRow("10000 characters") << QString(10000, QLatin1Char('w'));
+}
+
+void TestStore::textValuesRoundTrip()
+{
+    QFETCH(QString, value);
+    TestDatabase db;
+    TDM dm;
+    const QString typeId = db.addList(QStringLiteral("list"));
+    Query &qry = dm.qry;
+
+    qry.setSQL(Catalogue::RenameList(value, typeId));
+    qry.execSQL();
+    QCOMPARE(db.scalar(QStringLiteral("select type_name from d_type where type_id = ?"), {typeId}), value);
+
+    qry.setSQL(Catalogue::InsertWord(value, value + QStringLiteral(".mp3"), typeId, 1));
+    qry.execSQL();
+    const QString wordId = QString::number(qry.lastInsertId());
+    QCOMPARE(db.rows(QStringLiteral("select word_name, word_sound, word_order from d_word")),
+             QStringList{value + QLatin1Char('|') + value + QStringLiteral(".mp3|1")});
+
+    qry.setSQL(Catalogue::UpdateWord(QStringLiteral("x") + value, value, wordId));
+    qry.execSQL();
+    qry.setSQL(Catalogue::ListWords(typeId));
+    qry.open();
+    QCOMPARE(qry.fieldByName(QStringLiteral("word_name")), QStringLiteral("x") + value);
+    QCOMPARE(qry.fieldByName(QStringLiteral("word_sound")), value);
+    QCOMPARE(db.scalar(QStringLiteral("select count(*) from d_word")), QStringLiteral("1"));
+}
+
+void TestStore::appendListReadsBackId_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("ordinary") << "Week 1";
+    QTest::newRow("empty") << "";
+    QTest::newRow("quoted") << "Tom's \"best\" words";
+}
+
+void TestStore::appendListReadsBackId()
+{
+    QFETCH(QString, name);
+    TestDatabase db;
+    db.addList(QStringLiteral("older"));
+    TDM dm;
+    Table tblType(dm.ADOConn);
+    const QString first = Catalogue::AppendList(tblType, name);
+    const QString second = Catalogue::AppendList(tblType, name + QStringLiteral("2"));
+    QCOMPARE(first, QStringLiteral("2"));
+    QCOMPARE(second, QStringLiteral("3"));
+    QCOMPARE(db.rows(QStringLiteral("select type_id, type_name, typeof(type_name) from d_type where type_id = 2")),
+             QStringList{QStringLiteral("2|") + name + QStringLiteral("|text")});
+}
+
+void TestStore::listWordsByPosition()
+{
+    TestDatabase db;
+    const QString list = db.addList(QStringLiteral("list"));
+    const QString other = db.addList(QStringLiteral("other"));
+    db.addWord(list, QStringLiteral("third"), QString(), 9);
+    db.addWord(list, QStringLiteral("first"), QString(), 2);
+    db.addWord(other, QStringLiteral("elsewhere"), QString(), 1);
+    db.addWord(list, QStringLiteral("second"), QString(), 5);
+    TDM dm;
+    Query query(dm.ADOConn);
+    query.setSQL(Catalogue::ListWords(list));
+    query.open();
+    QStringList words;
+    QList<int> positions;
+    for (; !query.eof(); query.next()) {
+        words << query.fieldByName(QStringLiteral("word_name"));
+        positions << query.recNo();
+    }
+    QCOMPARE(words, (QStringList{"first", "second", "third"}));
+    QCOMPARE(positions, (QList<int>{1, 2, 3}));
+
+    query.setSQL(Catalogue::ListWords(QStringLiteral("999")));
+    query.open();
+    QVERIFY(query.eof());
+}
+
+void TestStore::dataModuleOpensDatabase()
+{
+    TestDatabase db;
+    ScriptedToolkit boxes;
+    {
+        TDM dm;
+        QCOMPARE(DM, &dm);
+        QVERIFY(dm.ADOConn.connected());
+        QCOMPARE(dm.ADOConn.databasePath(), QStringLiteral("data/data.db"));
+    }
+    QCOMPARE(DM, nullptr);
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+void TestStore::dataModuleReportsAndRetries_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no data folder") << "folder" << "unable to open database file.";
+    QTest::newRow("no database file") << "file" << "unable to open database file.";
+    QTest::newRow("text file") << "text" << "file is not a database.";
+}
+
+void TestStore::dataModuleReportsAndRetries()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    TestDatabase db;
+    const QString good = db.databaseFile() + QStringLiteral(".good");
+    QVERIFY(QFile::rename(db.databaseFile(), good));
+    if (damage == QLatin1String("folder")) {
+        QVERIFY(QDir(db.folder()).rename(QStringLiteral("data"), QStringLiteral("elsewhere")));
+    } else if (damage == QLatin1String("text")) {
+        QFile text(db.databaseFile());
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("apple\nhouse\n");
+    }
+
+    ScriptedToolkit boxes;
+    TDM dm; // reported, and the module still exists with its connection closed
+    QCOMPARE(boxes.errors(), QStringList{message});
+    QVERIFY(!dm.ADOConn.connected());
+
+    Query query(dm.ADOConn);
+    query.setSQL(Catalogue::ListLists());
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, query.open()); // each later statement fails again
+
+    if (damage == QLatin1String("folder"))
+        QDir(db.folder()).rename(QStringLiteral("elsewhere"), QStringLiteral("data"));
+    QFile::remove(db.databaseFile());
+    QVERIFY(QFile::rename(db.databaseFile() + QStringLiteral(".good"), db.databaseFile()));
+    query.open(); // and succeeds once the file is back
+    QVERIFY(dm.ADOConn.connected());
+    QVERIFY(query.eof());
+    QVERIFY(!QFile::exists(QStringLiteral("data.db")));
+}
+
+void TestStore::missingTablesReportProviderText()
+{
+    TestDatabase db;
+    db.exec(QStringLiteral("drop table d_word"));
+    TDM dm;
+    Query query(dm.ADOConn);
+    query.setSQL(Catalogue::ListWords(QStringLiteral("1")));
+    try {
+        query.open();
+        QFAIL("no error");
+    } catch (const EDatabaseError &e) {
+        QCOMPARE(e.message(), QStringLiteral("no such table: d_word"));
+    }
+}
+
+void TestStore::removingListRemovesItsWords()
+{
+    TestDatabase db;
+    const QString gone = db.addList(QStringLiteral("gone"));
+    const QString kept = db.addList(QStringLiteral("kept"));
+    db.addWord(gone, QStringLiteral("a"), QString(), 1);
+    db.addWord(kept, QStringLiteral("b"), QString(), 1);
+    TDM dm;
+    dm.qry.setSQL(Catalogue::DeleteList(gone));
+    dm.qry.execSQL();
+    QCOMPARE(db.column(QStringLiteral("select word_name from d_word")), QStringList{"b"});
+}
+
+SPELLDECK_TEST_MAIN(TestStore)
+#include "tst_store.moc"
