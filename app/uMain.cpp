@@ -66,6 +66,8 @@ QPoint TfrmMain::childPosition() const
 
 void TfrmMain::FormCreate()
 {
+    // The outer size counts the frame, which is known once the native window exists.
+    winId();
     move(placement(workArea().size(), frameGeometry().size()));
 }
 

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Spelldeck needs to build, test and run, when any is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkgconf
+    qt6-base-dev libqt6sql6-sqlite libqt6svg6
+    libsdl2-mixer-dev
+    fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# A Tahoma-compatible face makes the windows look as designed; it is optional.
+$sudo apt-get install -y -qq --no-install-recommends fonts-wine >/dev/null 2>&1 || true

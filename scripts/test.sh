@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Spelldeck twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) with warnings as errors, and runs every test in both builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+jobs=$(nproc)
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSPELLDECK_WERROR=ON "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+build build-test
+ctest --test-dir build-test --output-on-failure -j "$jobs"
+
+build build-asan -DSPELLDECK_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"

@@ -1,0 +1,179 @@
+#include "ScriptedToolkit.h"
+#include "Startup.h"
+#include "TestDatabase.h"
+#include "TestMain.h"
+#include "Toolkit.h"
+#include "uMain.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+TfrmMain *findMainWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *main = qobject_cast<TfrmMain *>(widget))
+            return main;
+    }
+    return nullptr;
+}
+
+// Notes, for each error report, whether the main window was on screen yet.
+class OrderRecorder : public ScriptedToolkit
+{
+public:
+    void errorBox(QWidget *owner, const QString &caption, const QString &text) override
+    {
+        TfrmMain *main = findMainWindow();
+        mainWindowShownAtError << (main && main->isVisible());
+        ScriptedToolkit::errorBox(owner, caption, text);
+    }
+    QList<bool> mainWindowShownAtError;
+};
+
+// Runs the program's start-up; once the main window is up, `whileRunning` sees it, then Exit ends it.
+int runProgram(const std::function<void(TfrmMain *)> &whileRunning)
+{
+    QTimer::singleShot(0, [whileRunning] {
+        TfrmMain *main = findMainWindow();
+        QVERIFY(main);
+        whileRunning(main);
+        main->findChild<QPushButton *>(QStringLiteral("sBitBtn2"))->click();
+    });
+    return runSpelldeck();
+}
+
+} // namespace
+
+class TestMain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placement_data();
+    void placement();
+    void windowLayout();
+    void startsWithDatabase();
+    void startsWithoutDatabase();
+    void closingTheWindowEndsTheProgram();
+    void childOpensBesideTheMainWindow();
+};
+
+void TestMain::placement_data()
+{
+    QTest::addColumn<int>("d");
+    QTest::addColumn<int>("e");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("odd d rounds down to even") << 205 << 301 << QPoint(102, 150);
+    QTest::newRow("odd d rounds up to even") << 207 << 303 << QPoint(104, 152);
+    QTest::newRow("even") << 400 << 300 << QPoint(200, 150);
+    QTest::newRow("d = 1 gives 0") << 1 << 1 << QPoint(0, 0);
+    QTest::newRow("d = 0") << 0 << 0 << QPoint(0, 0);
+    QTest::newRow("negative d clamps, negative e does not") << -3 << -3 << QPoint(0, -2);
+    QTest::newRow("negative e halves to even") << -300 << -5 << QPoint(0, -2);
+    QTest::newRow("e = -1") << 10 << -1 << QPoint(5, 0);
+}
+
+void TestMain::placement()
+{
+    QFETCH(int, d);
+    QFETCH(int, e);
+    QFETCH(QPoint, position);
+    const QSize window(345, 420); // an outer size with a frame
+    const QSize area(window.width() + 720 + d, window.height() + e);
+    QCOMPARE(TfrmMain::placement(area, window), position);
+}
+
+void TestMain::windowLayout()
+{
+    TestDatabase db;
+    TfrmMain main;
+    QCOMPARE(main.windowTitle(), QStringLiteral("Spelldeck"));
+    QCOMPARE(main.size(), QSize(338, 394));
+    QCOMPARE(main.minimumSize(), main.maximumSize());
+    QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    const QList<std::pair<const char *, QString>> buttons = {
+        {"btnTest", "Test Spelldeck"}, {"btnCreate", "Create Spelldeck"}, {"btnEdit", "Edit Spelldeck"},
+        {"sBitBtn1", "ABout"},         {"sBitBtn2", "Exit"}};
+    const QList<int> tops = {58, 112, 166, 274, 328};
+    QWidget *previous = nullptr;
+    for (int i = 0; i < buttons.size(); ++i) {
+        auto *button = main.findChild<QPushButton *>(QString::fromLatin1(buttons.at(i).first));
+        QVERIFY(button);
+        button->ensurePolished();
+        QCOMPARE(button->text(), buttons.at(i).second);
+        QCOMPARE(button->geometry(), QRect(8, tops.at(i), 320, 48));
+        QCOMPARE(button->iconSize(), QSize(32, 32));
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(!button->isDefault() && !button->autoDefault());
+        QCOMPARE(button->font().pixelSize(), 21);
+        if (previous)
+            QCOMPARE(previous->nextInFocusChain(), button);
+        previous = button;
+    }
+    auto *title = main.findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *version = main.findChild<QLabel *>(QStringLiteral("sLabel1"));
+    QCOMPARE(title->text(), QStringLiteral("Norvane Spelldeck"));
+    QCOMPARE(title->pos(), QPoint(8, 8));
+    QVERIFY(title->width() >= title->sizeHint().width()); // not cut
+    QCOMPARE(version->text(), QStringLiteral("V1.0.0"));
+    QCOMPARE(version->geometry().right() + 1, 328);
+    QCOMPARE(version->y(), 30);
+}
+
+void TestMain::startsWithDatabase()
+{
+    TestDatabase db;
+    ScriptedToolkit boxes;
+    QPoint position;
+    QSize frame;
+    const int code = runProgram([&](TfrmMain *main) {
+        position = main->pos();
+        frame = main->frameGeometry().size();
+    });
+    QCOMPARE(code, 0);
+    QCOMPARE(position, TfrmMain::placement(workArea().size(), frame));
+    QVERIFY(boxes.boxes().isEmpty());
+    QVERIFY(!findMainWindow()); // destroyed on the way out
+}
+
+void TestMain::startsWithoutDatabase()
+{
+    TestDatabase db;
+    QVERIFY(QFile::remove(db.databaseFile()));
+    OrderRecorder boxes;
+    bool mainShown = false;
+    const int code = runProgram([&](TfrmMain *main) { mainShown = main->isVisible(); });
+    QCOMPARE(code, 0);
+    QVERIFY(mainShown);
+    QCOMPARE(boxes.errors(), QStringList{"unable to open database file."});
+    QCOMPARE(boxes.mainWindowShownAtError, QList<bool>{false});
+    QVERIFY(!QFile::exists(db.databaseFile())); // never created by the program
+}
+
+void TestMain::closingTheWindowEndsTheProgram()
+{
+    TestDatabase db;
+    ScriptedToolkit boxes;
+    QTimer::singleShot(0, [] { findMainWindow()->close(); });
+    QCOMPARE(runSpelldeck(), 0);
+    QVERIFY(boxes.boxes().isEmpty());
+}
+
+void TestMain::childOpensBesideTheMainWindow()
+{
+    TestDatabase db;
+    TfrmMain main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.move(40, 60);
+    QCOMPARE(main.childPosition(), QPoint(40 + main.frameGeometry().width(), 60));
+}
+
+SPELLDECK_TEST_MAIN(TestMain)
+#include "tst_main.moc"
