@@ -136,7 +136,7 @@ void DataSet::close()
 {
     m_active = false;
     m_columns.clear();
-    m_rows.clear();
+    m_values.clear();
     m_position = 0;
 }
 
@@ -148,7 +148,7 @@ void DataSet::next()
 
 void DataSet::last()
 {
-    m_position = m_rows.isEmpty() ? 0 : m_rows.size() - 1;
+    m_position = recordCount() == 0 ? 0 : recordCount() - 1;
 }
 
 int DataSet::recNo() const
@@ -170,7 +170,7 @@ QString DataSet::fieldByName(const QString &name) const
     const qsizetype column = columnIndex(name);
     if (eof())
         return QString();
-    return m_rows.at(m_position).at(column).toString();
+    return m_values.at(m_position * m_columns.size() + column).toString();
 }
 
 void DataSet::load(const QString &sql)
@@ -180,12 +180,10 @@ void DataSet::load(const QString &sql)
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         m_columns << record.fieldName(i);
+    const int columns = int(m_columns.size());
     while (query.next()) {
-        QList<QVariant> row;
-        row.reserve(m_columns.size());
-        for (int i = 0; i < m_columns.size(); ++i)
-            row << query.value(i);
-        m_rows << std::move(row);
+        for (int i = 0; i < columns; ++i)
+            m_values.append(query.value(i));
     }
     if (query.lastError().isValid())
         raise(query.lastError());
@@ -281,15 +279,14 @@ void Table::post()
     if (!stored.exec())
         raise(stored.lastError());
     if (stored.next()) {
-        QList<QVariant> row;
+        const QSqlRecord record = stored.record();
         for (const QString &column : std::as_const(m_columns)) {
-            const int index = stored.record().indexOf(column);
-            row << (index >= 0 ? stored.value(index) : QVariant());
+            const int index = record.indexOf(column);
+            m_values.append(index >= 0 ? stored.value(index) : QVariant());
         }
-        m_rows << std::move(row);
     }
     m_inserting = false;
     m_pendingNames.clear();
     m_pendingValues.clear();
-    m_position = m_rows.size() - 1;
+    m_position = recordCount() - 1;
 }

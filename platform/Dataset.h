@@ -66,12 +66,12 @@ public:
     virtual void close();
     bool active() const { return m_active; }
 
-    bool eof() const { return m_position >= m_rows.size(); }
+    bool eof() const { return m_position >= recordCount(); }
     void next();
     void last();
     // 1-based number of the current row in the result; 0 when there is none.
     int recNo() const;
-    int recordCount() const { return int(m_rows.size()); }
+    int recordCount() const { return m_columns.isEmpty() ? 0 : int(m_values.size() / m_columns.size()); }
 
     // The current row's column as text: integers as decimal digits, NULL as empty text.
     // A column the result does not have raises an error that names it.
@@ -84,7 +84,8 @@ protected:
 
     Connection &m_connection;
     QStringList m_columns;
-    QList<QList<QVariant>> m_rows;
+    QList<QVariant> m_values; // row after row, one value per column
+
     qsizetype m_position = 0;
     bool m_active = false;
 };
