@@ -9,6 +9,8 @@
 int runSpelldeck()
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spelldeck.svg")));
+    // Lets the desktop match the windows to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.spelldeck.Spelldeck"));
     // A database that cannot be opened is reported before the main window appears.
     TDM dm;
     TfrmMain frmMain;

@@ -1,6 +1,7 @@
 #include "uMain.h"
 #include "ui_uMain.h"
 
+#include "About.h"
 #include "Application.h"
 #include "Toolkit.h"
 
@@ -77,7 +78,12 @@ void TfrmMain::btnCreateClick() {}
 
 void TfrmMain::btnEditClick() {}
 
-void TfrmMain::sBitBtn1Click() {}
+void TfrmMain::sBitBtn1Click()
+{
+    const auto box = std::make_unique<TAboutBox>(Application::mainWindow());
+    box->move(childPosition());
+    box->exec();
+}
 
 void TfrmMain::sBitBtn2Click()
 {

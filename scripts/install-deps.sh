@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libqt6svg6
     libsdl2-mixer-dev
     fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file librsvg2-bin
 )
 
 missing=()

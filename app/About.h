@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QUrl>
+
+#include <memory>
+
+namespace Ui {
+class TAboutBox;
+}
+
+// The About box: product, release, the maker's notice and a link to the user guide. OK is the default
+// button; Escape does nothing. Whatever position its creator gives it, it opens centred in the work area
+// of the screen that shows the main window.
+class TAboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget *parent = nullptr);
+    ~TAboutBox() override;
+
+    // Top left of a window of outer size `outer` centred in `workArea`; the halves drop their fraction
+    // toward zero, so a window larger than the area overhangs it evenly.
+    static QPoint centredIn(const QRect &workArea, QSize outer);
+
+    // The user guide: the copy installed with the program (relative to its folder), else the source
+    // tree's copy when the program runs from a build folder; empty when neither is there.
+    static QUrl guideAddress(const QString &programDir, const QString &sourceCopy);
+    static QUrl guideAddress();
+
+    // Shows `address` as the link's text and target. A text wider than the panel is shortened in the
+    // middle; the whole address is then the tooltip.
+    void setAddress(const QUrl &address);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    std::unique_ptr<Ui::TAboutBox> ui;
+};

@@ -1,0 +1,346 @@
+#include "About.h"
+#include "Application.h"
+#include "ModalAnswerer.h"
+#include "TestMain.h"
+#include "WebLabel.h"
+#include "uMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void defaultState();
+    void centredIn_data();
+    void centredIn();
+    void aboutCommandOpensCentredAndDestroysTheBox();
+    void keys_data();
+    void keys();
+    void closeBoxCloses();
+    void linkPress_data();
+    void linkPress();
+    void linkLabelHover();
+    void longAddressIsShortened();
+    void guideAddress_data();
+    void guideAddress();
+
+private:
+    QList<QUrl> m_opened;
+};
+
+void TestAbout::init()
+{
+    m_opened.clear();
+    WebLabel::setOpener([this](const QUrl &url) { m_opened.append(url); });
+}
+
+void TestAbout::cleanup()
+{
+    WebLabel::setOpener({});
+    const QWidgetList left = QApplication::topLevelWidgets();
+    for (QWidget *window : left)
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName() + QStringLiteral(" left open")));
+}
+
+void TestAbout::defaultState()
+{
+    TAboutBox box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+    QCOMPARE(box.windowTitle(), QStringLiteral("About"));
+    QCOMPARE(box.size(), QSize(348, 213));
+    QVERIFY(!(box.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(box.windowFlags() & Qt::WindowMinimizeButtonHint));
+
+    auto *panel = box.findChild<QFrame *>(QStringLiteral("Panel1"));
+    QVERIFY(panel);
+    QCOMPARE(panel->geometry(), QRect(8, 8, 330, 161));
+
+    auto *icon = box.findChild<QLabel *>(QStringLiteral("ProgramIcon"));
+    QVERIFY(icon);
+    QCOMPARE(icon->geometry(), QRect(21, 16, 48, 48));
+    // A null picture means the SVG could not be read: missing resource or image plugin.
+    QVERIFY(!icon->pixmap().isNull());
+
+    auto *name = box.findChild<QLabel *>(QStringLiteral("ProductName"));
+    QVERIFY(name);
+    QCOMPARE(name->text(), QStringLiteral("Spelldeck"));
+    QCOMPARE(name->pos(), QPoint(88, 16));
+    QVERIFY(name->font().bold());
+    QCOMPARE(name->font().pixelSize(), 19);
+
+    auto *version = box.findChild<QLabel *>(QStringLiteral("Version"));
+    QVERIFY(version);
+    QCOMPARE(version->text(), QStringLiteral("Release V1.0.0"));
+    QCOMPARE(version->pos(), QPoint(88, 48));
+
+    auto *copyright = box.findChild<QLabel *>(QStringLiteral("Copyright"));
+    QVERIFY(copyright);
+    QVERIFY(!copyright->text().isEmpty());
+    QCOMPARE(copyright->pos(), QPoint(8, 80));
+
+    // Every label is sized to its text and stays inside the panel.
+    for (QLabel *label : {name, version, copyright}) {
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->objectName()));
+        QVERIFY2(label->geometry().right() < panel->width(), qPrintable(label->objectName()));
+    }
+
+    // The link goes to the user guide, which the build can always find (installed or source copy).
+    auto *link = box.findChild<WebLabel *>(QStringLiteral("sWebLabel1"));
+    QVERIFY(link);
+    QCOMPARE(link->pos(), QPoint(8, 110));
+    QCOMPARE(link->address(), TAboutBox::guideAddress());
+    QVERIFY(link->address().isLocalFile());
+    QVERIFY(QFileInfo(link->address().toLocalFile()).isFile());
+    QVERIFY(link->geometry().right() < panel->width());
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+
+    auto *ok = box.findChild<QPushButton *>(QStringLiteral("OKButton"));
+    QVERIFY(ok);
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(ok->geometry(), QRect(135, 180, 75, 25));
+    QVERIFY(ok->isDefault());
+    QCOMPARE(box.focusWidget(), ok);
+    box.close();
+}
+
+void TestAbout::centredIn_data()
+{
+    QTest::addColumn<QRect>("workArea");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QPoint>("expected");
+
+    const QSize box(356, 245);
+    QTest::newRow("main window on the primary screen") << QRect(0, 0, 1280, 800) << box << QPoint(462, 277);
+    QTest::newRow("odd differences drop the half") << QRect(0, 0, 1281, 802) << box << QPoint(462, 278);
+    QTest::newRow("taskbar on the left shifts the origin")
+        << QRect(48, 0, 1232, 800) << box << QPoint(486, 277);
+    QTest::newRow("taskbar at the top shifts the origin")
+        << QRect(0, 30, 1280, 770) << box << QPoint(462, 292);
+    QTest::newRow("main window on a second screen, right")
+        << QRect(1280, 0, 1920, 1040) << box << QPoint(2062, 397);
+    QTest::newRow("main window on a screen left of the primary")
+        << QRect(-1920, 0, 1920, 1080) << box << QPoint(-1138, 417);
+    // -5 / 2 is -2, not -3: the fraction goes toward zero.
+    QTest::newRow("box larger than the work area") << QRect(0, 0, 351, 240) << box << QPoint(-2, -2);
+}
+
+void TestAbout::centredIn()
+{
+    QFETCH(QRect, workArea);
+    QFETCH(QSize, outer);
+    QFETCH(QPoint, expected);
+    QCOMPARE(TAboutBox::centredIn(workArea, outer), expected);
+}
+
+void TestAbout::aboutCommandOpensCentredAndDestroysTheBox()
+{
+    TfrmMain main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.move(40, 30);
+
+    QPointer<QWidget> seen;
+    QRect seenFrame;
+    ModalAnswerer answerer([&](QWidget *modal) {
+        seen = modal;
+        seenFrame = modal->frameGeometry();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    QTest::mouseClick(main.findChild<QPushButton *>(QStringLiteral("sBitBtn1")), Qt::LeftButton);
+
+    QVERIFY(answerer.answered());
+    QVERIFY(seen.isNull()); // destroyed once it closed
+    // Opened centred on the main window's screen, not beside the main window where its creator put it.
+    const QRect area = main.screen()->availableGeometry();
+    QCOMPARE(seenFrame.topLeft(), TAboutBox::centredIn(area, seenFrame.size()));
+    QVERIFY(seenFrame.topLeft() != main.childPosition());
+    QVERIFY(main.findChildren<TAboutBox *>().isEmpty());
+    main.close();
+}
+
+void TestAbout::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closes");
+
+    QTest::newRow("Return presses OK") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter presses OK") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Escape does nothing") << int(Qt::Key_Escape) << false;
+}
+
+void TestAbout::keys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+
+    TAboutBox box;
+    box.open();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key(key));
+
+    QCOMPARE(box.isVisible(), !closes);
+    if (closes)
+        QCOMPARE(box.result(), int(QDialog::Accepted));
+    box.close();
+}
+
+void TestAbout::closeBoxCloses()
+{
+    // Escape is swallowed, but the title bar's close box (and Alt+F4) still close the box.
+    TAboutBox box;
+    box.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(box.close());
+    QVERIFY(!box.isVisible());
+}
+
+void TestAbout::linkPress_data()
+{
+    QTest::addColumn<QUrl>("address");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("opens");
+
+    const QUrl guide = QUrl::fromLocalFile(QStringLiteral("/usr/share/spelldeck/guide/index.html"));
+    QTest::newRow("left press opens the address") << guide << Qt::LeftButton << true;
+    QTest::newRow("web address") << QUrl(QStringLiteral("https://example.org/spelldeck")) << Qt::LeftButton
+                                 << true;
+    QTest::newRow("empty address opens nothing") << QUrl() << Qt::LeftButton << false;
+    QTest::newRow("right press opens nothing") << guide << Qt::RightButton << false;
+}
+
+void TestAbout::linkPress()
+{
+    QFETCH(QUrl, address);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, opens);
+
+    TAboutBox box;
+    box.setAddress(address);
+    box.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    auto *link = box.findChild<WebLabel *>(QStringLiteral("sWebLabel1"));
+    QVERIFY(link);
+
+    // Opened on the press; releasing, even elsewhere, adds nothing.
+    QTest::mousePress(link, button, {}, QPoint(2, 2));
+    QCOMPARE(m_opened, opens ? QList<QUrl>{address} : QList<QUrl>{});
+    QTest::mouseRelease(&box, button, {}, QPoint(300, 200));
+    QCOMPARE(m_opened.size(), opens ? 1 : 0);
+    QVERIFY(box.isVisible());
+    box.close();
+}
+
+void TestAbout::linkLabelHover()
+{
+    WebLabel label;
+    QFont normal(QStringLiteral("Tahoma"));
+    normal.setPixelSize(13);
+    QFont hover = normal;
+    hover.setUnderline(true);
+    label.setNormalFont(normal, Qt::black);
+    label.setHoverFont(hover, Qt::blue);
+    label.setText(QStringLiteral("guide"));
+    label.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&label));
+
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), label.mapToGlobal(QPointF(1, 1)));
+    QApplication::sendEvent(&label, &enter);
+    QVERIFY(label.isHovered());
+    QVERIFY(label.font().underline());
+    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::blue));
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&label, &leave);
+    QVERIFY(!label.isHovered());
+    QVERIFY(!label.font().underline());
+    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::black));
+    label.close();
+}
+
+void TestAbout::longAddressIsShortened()
+{
+    TAboutBox box;
+    auto *panel = box.findChild<QFrame *>(QStringLiteral("Panel1"));
+    auto *link = box.findChild<WebLabel *>(QStringLiteral("sWebLabel1"));
+    QVERIFY(panel && link);
+
+    const QUrl shortAddress(QStringLiteral("https://example.org/"));
+    box.setAddress(shortAddress);
+    QCOMPARE(link->text(), shortAddress.toDisplayString());
+    QVERIFY(link->toolTip().isEmpty());
+
+    const QUrl longAddress =
+        QUrl::fromLocalFile(QStringLiteral("/home/a-teacher-with-a-long-name/.local/opt/"
+                                           "spelldeck/share/spelldeck/guide/index.html"));
+    box.setAddress(longAddress);
+    QVERIFY(link->geometry().right() < panel->width() - 1);
+    QVERIFY(link->text() != longAddress.toDisplayString());
+    QCOMPARE(link->toolTip(), longAddress.toDisplayString());
+    QCOMPARE(link->address(), longAddress); // shortened for show only
+}
+
+void TestAbout::guideAddress_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("source");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("installed copy beside the program") << true << false << "share/spelldeck/guide/index.html";
+    QTest::newRow("run from a build folder: source copy") << false << true << "src/index.html";
+    QTest::newRow("installed copy wins") << true << true << "share/spelldeck/guide/index.html";
+    QTest::newRow("neither: no address") << false << false << QString();
+}
+
+void TestAbout::guideAddress()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, source);
+    QFETCH(QString, expected);
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QDir dir(root.path());
+    QVERIFY(dir.mkpath(QStringLiteral("bin")));
+    QVERIFY(dir.mkpath(QStringLiteral("share/spelldeck/guide")));
+    QVERIFY(dir.mkpath(QStringLiteral("src")));
+    const auto touch = [&](const QString &path) {
+        QFile file(dir.filePath(path));
+        return file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0;
+    };
+    if (installed)
+        QVERIFY(touch(QStringLiteral("share/spelldeck/guide/index.html")));
+    if (source)
+        QVERIFY(touch(QStringLiteral("src/index.html")));
+    // A folder where the installed guide should be is not a guide.
+    if (!installed)
+        QVERIFY(dir.mkpath(QStringLiteral("share/spelldeck/guide/index.html")));
+
+    const QUrl address = TAboutBox::guideAddress(dir.filePath(QStringLiteral("bin")),
+                                                 dir.filePath(QStringLiteral("src/index.html")));
+    if (expected.isEmpty()) {
+        QVERIFY(address.isEmpty());
+    } else {
+        const QString canonical = QFileInfo(dir.filePath(expected)).canonicalFilePath();
+        QCOMPARE(address, QUrl::fromLocalFile(canonical));
+    }
+}
+
+SPELLDECK_TEST_MAIN(TestAbout)
+#include "tst_about.moc"
