@@ -4,6 +4,8 @@
 #include "About.h"
 #include "Application.h"
 #include "Toolkit.h"
+#include "uSelected.h"
+#include "uTest.h"
 
 #include <QFont>
 
@@ -72,7 +74,13 @@ void TfrmMain::FormCreate()
     move(placement(workArea().size(), frameGeometry().size()));
 }
 
-void TfrmMain::btnTestClick() {}
+void TfrmMain::btnTestClick()
+{
+    const QPoint at = childPosition();
+    const std::unique_ptr<TTypeData> list = ShowSelectWord(false, at.x(), at.y());
+    if (list)
+        ShowSpelldeck(list->ID, list->Name, at.x(), at.y());
+}
 
 void TfrmMain::btnCreateClick() {}
 

@@ -1,0 +1,289 @@
+#include "MediaPlayer.h"
+
+#include "Exceptions.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <climits>
+#include <mutex>
+
+namespace {
+
+constexpr int kFrequency = 44100;
+constexpr int kChannels = 2;
+// About 12 ms a buffer: a word starts sounding well within the time the learner can notice.
+constexpr int kChunkFrames = 512;
+
+const QEvent::Type kNotifyEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+class NotifyEvent : public QEvent
+{
+public:
+    NotifyEvent(quint64 request, TMPNotifyValues value) : QEvent(kNotifyEvent), request(request), value(value) {}
+
+    const quint64 request;
+    const TMPNotifyValues value;
+};
+
+// SDL_mixer has one music stream per process. This records which play request it serves. The
+// finished hook reads it on the audio thread, holding the audio lock, so no Mix_ call may be made
+// while this mutex is held (the UI thread would wait for the audio lock while the hook waits for us).
+struct Stream
+{
+    std::mutex mutex;
+    TMediaPlayer *owner = nullptr;
+    quint64 request = 0; // the play request still sounding; 0 when none
+    bool notify = false;
+};
+
+Stream g_stream;
+
+// UI thread only.
+quint64 g_lastRequest = 0;
+quint16 g_lastDevice = 0;
+int g_deviceUsers = 0;
+
+// Runs on the audio thread when a sound has played to its end (and inside Mix_HaltMusic, where the
+// request has already been taken away).
+void SDLCALL musicFinished()
+{
+    const std::lock_guard lock(g_stream.mutex);
+    if (g_stream.request != 0 && g_stream.notify)
+        QCoreApplication::postEvent(g_stream.owner, new NotifyEvent(g_stream.request, nvSuccessful));
+    g_stream.owner = nullptr;
+    g_stream.request = 0;
+}
+
+bool streamServes(const TMediaPlayer *player)
+{
+    const std::lock_guard lock(g_stream.mutex);
+    return g_stream.owner == player && g_stream.request != 0;
+}
+
+// Stops whatever sounds. The request is taken before halting, so the hook inside Mix_HaltMusic and a
+// natural end racing with us cannot both report it: exactly one side sees it.
+void haltStream(bool notifyAborted)
+{
+    TMediaPlayer *owner = nullptr;
+    quint64 request = 0;
+    bool notify = false;
+    {
+        const std::lock_guard lock(g_stream.mutex);
+        owner = g_stream.owner;
+        request = g_stream.request;
+        notify = g_stream.notify;
+        g_stream.owner = nullptr;
+        g_stream.request = 0;
+    }
+    Mix_HaltMusic();
+    if (request != 0 && notify && notifyAborted)
+        QCoreApplication::postEvent(owner, new NotifyEvent(request, nvAborted));
+}
+
+quint16 nextDeviceId()
+{
+    if (++g_lastDevice == 0)
+        ++g_lastDevice;
+    return g_lastDevice;
+}
+
+} // namespace
+
+TMediaPlayer::TMediaPlayer(QWidget *parent) : QWidget(parent)
+{
+    // A control without a face: it only carries the playback of its window.
+    hide();
+    setEnabled(false);
+}
+
+TMediaPlayer::~TMediaPlayer()
+{
+    // Posted events for this object die with it; nobody is left to be told.
+    release(false);
+    if (m_holdsDevice && --g_deviceUsers == 0) {
+        Mix_HookMusicFinished(nullptr);
+        Mix_CloseAudio();
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+            SDL_Quit();
+    }
+}
+
+void TMediaPlayer::setNotify(bool notify)
+{
+    m_notify = notify;
+    m_notifyPending = true;
+}
+
+bool TMediaPlayer::takeNotify(bool fallback)
+{
+    if (!m_notifyPending)
+        return fallback;
+    m_notifyPending = false;
+    return m_notify;
+}
+
+void TMediaPlayer::post(quint64 request, TMPNotifyValues value)
+{
+    QCoreApplication::postEvent(this, new NotifyEvent(request, value));
+}
+
+void TMediaPlayer::release(bool notifyAborted)
+{
+    if (!m_music)
+        return;
+    // Mix_FreeMusic of a sounding stream stops it without calling the hook: halt first.
+    if (streamServes(this))
+        haltStream(notifyAborted);
+    Mix_FreeMusic(m_music);
+    m_music = nullptr;
+    m_data.clear();
+    m_deviceId = 0;
+}
+
+void TMediaPlayer::Close()
+{
+    if (!m_music)
+        return;
+    const bool notify = takeNotify(false);
+    release(true);
+    if (notify)
+        post(++g_lastRequest, nvSuccessful);
+}
+
+void TMediaPlayer::Open()
+{
+    Close();
+    const bool notify = takeNotify(false);
+
+    if (m_fileName.isEmpty())
+        throw EMCIDeviceError(tr("No sound file was named to open."));
+    const QFileInfo info(m_fileName);
+    if (info.isDir())
+        throw EMCIDeviceError(tr("\"%1\" is a folder, not a sound file.").arg(m_fileName));
+    if (!info.exists())
+        throw EMCIDeviceError(tr("The sound file \"%1\" does not exist.").arg(m_fileName));
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EMCIDeviceError(tr("The sound file \"%1\" cannot be read: %2.").arg(m_fileName, file.errorString()));
+    QByteArray data = file.readAll();
+    file.close();
+
+    if (!m_holdsDevice) {
+        if (g_deviceUsers == 0) {
+            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+                throw EMCIDeviceError(tr("No sound device can be opened to play \"%1\".").arg(m_fileName));
+            if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
+                SDL_QuitSubSystem(SDL_INIT_AUDIO);
+                throw EMCIDeviceError(tr("No sound device can be opened to play \"%1\".").arg(m_fileName));
+            }
+            Mix_HookMusicFinished(musicFinished);
+        }
+        ++g_deviceUsers;
+        m_holdsDevice = true;
+    }
+
+    Mix_Music *music = nullptr;
+    if (!data.isEmpty() && data.size() <= INT_MAX) {
+        // The decoder is chosen from the content; SDL frees the reader, the bytes stay ours.
+        SDL_RWops *reader = SDL_RWFromConstMem(data.constData(), int(data.size()));
+        if (reader)
+            music = Mix_LoadMUS_RW(reader, SDL_TRUE);
+    }
+    if (!music)
+        throw EMCIDeviceError(tr("\"%1\" is not a sound file this program can play.").arg(m_fileName));
+
+    m_data = std::move(data);
+    m_music = music;
+    m_deviceId = nextDeviceId();
+    if (notify)
+        post(++g_lastRequest, nvSuccessful);
+}
+
+void TMediaPlayer::Play()
+{
+    if (!m_music)
+        throw EMCIDeviceError(tr("No MCI device open"));
+    const bool notify = takeNotify(true);
+    const quint64 request = ++g_lastRequest;
+    m_playRequest = request;
+
+    // Still sounding: it goes on, and the earlier request is superseded by this one.
+    quint64 superseded = 0;
+    bool supersededNotify = false;
+    {
+        const std::lock_guard lock(g_stream.mutex);
+        if (g_stream.owner == this && g_stream.request != 0) {
+            superseded = g_stream.request;
+            supersededNotify = g_stream.notify;
+            g_stream.request = request;
+            g_stream.notify = notify;
+        }
+    }
+    if (superseded != 0) {
+        if (supersededNotify)
+            post(superseded, nvSuperseded);
+        return;
+    }
+
+    // Mix_PlayMusic would replace another player's sound without calling the hook: halt it first.
+    haltStream(true);
+    {
+        // Recorded before the start, so that even the shortest sound finds its request at its end.
+        const std::lock_guard lock(g_stream.mutex);
+        g_stream.owner = this;
+        g_stream.request = request;
+        g_stream.notify = notify;
+    }
+    if (Mix_PlayMusic(m_music, 0) != 0) {
+        {
+            const std::lock_guard lock(g_stream.mutex);
+            g_stream.owner = nullptr;
+            g_stream.request = 0;
+        }
+        if (notify)
+            post(request, nvFailure);
+    }
+}
+
+TMPModes TMediaPlayer::Mode() const
+{
+    if (!m_music)
+        return mpNotReady;
+    return streamServes(this) ? mpPlaying : mpStopped;
+}
+
+int TMediaPlayer::Length() const
+{
+    if (!m_music)
+        return 0;
+    const double seconds = Mix_MusicDuration(m_music);
+    return seconds > 0 ? int(seconds * 1000) : 0;
+}
+
+int TMediaPlayer::Position() const
+{
+    if (!m_music || !streamServes(this))
+        return 0;
+    const double seconds = Mix_GetMusicPosition(m_music);
+    return seconds > 0 ? int(seconds * 1000) : 0;
+}
+
+bool TMediaPlayer::event(QEvent *event)
+{
+    if (event->type() != kNotifyEvent)
+        return QWidget::event(event);
+    const auto *notice = static_cast<NotifyEvent *>(event);
+    m_notifyRequest = notice->request;
+    m_notifyValue = notice->value;
+    emit OnNotify(this);
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ModalForm.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <memory>
+
+namespace Ui {
+class TfrmCorrect;
+}
+
+// Shown after a miss: the stored word in green above what the learner typed in red.
+class TfrmCorrect : public ModalForm
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmCorrect(QWidget *parent = nullptr);
+    ~TfrmCorrect() override;
+
+    void setWords(const QString &rightWord, const QString &word);
+    void sButton1Click();
+
+    // Where a window of outer size `size` goes over an owner whose outer frame is `owner`: centred,
+    // halves truncated towards zero, and never left of or above the desktop (all screens together).
+    static QPoint placement(const QRect &owner, const QSize &size, const QRect &desktop);
+
+private:
+    std::unique_ptr<Ui::TfrmCorrect> ui;
+};
+
+// Shows the correction over AForm and returns when it has closed.
+void ShowInCorrect(QWidget *AForm, const QString &ARightWord, const QString &AWord);

@@ -1,0 +1,170 @@
+#include "uTest.h"
+#include "ui_uTest.h"
+
+#include "Application.h"
+#include "Catalogue.h"
+#include "Dataset.h"
+#include "Toolkit.h"
+#include "uCorrect.h"
+#include "uDM.h"
+
+#include <QFileInfo>
+#include <QFont>
+
+TfrmTest::TfrmTest(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui::TfrmTest>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(714, 137);
+
+    // The first in tab order: the learner types at once.
+    ui->edtWord->setFocus();
+
+    if (DM)
+        qryWord = std::make_unique<Query>(DM->ADOConn);
+
+    connectGuarded(ui->edtWord, &QLineEdit::textChanged, this, &TfrmTest::edtWordChange);
+    connectGuarded(ui->btnCheck, &QPushButton::clicked, this, &TfrmTest::btnCheckClick);
+    connectGuarded(ui->sButton3, &QPushButton::clicked, this, &TfrmTest::sButton3Click);
+    connectGuarded(ui->btnPlay, &QPushButton::clicked, this, &TfrmTest::btnPlayClick);
+    connectGuarded(ui->mp, &TMediaPlayer::OnNotify, this, &TfrmTest::mpNotify);
+
+    guarded([this] { FormCreate(); });
+}
+
+TfrmTest::~TfrmTest()
+{
+    FormDestroy();
+}
+
+void TfrmTest::FormCreate()
+{
+    FWords = std::make_unique<StringList<TData>>();
+    FWrong = std::make_unique<StringList<TData>>();
+    FAppPath = QFileInfo(programFile()).absolutePath();
+    if (!FAppPath.endsWith(QLatin1Char('/')))
+        FAppPath += QLatin1Char('/');
+}
+
+void TfrmTest::FormDestroy()
+{
+    FWords.reset();
+    FWrong.reset();
+}
+
+void TfrmTest::LoadData(const QString &AType)
+{
+    if (!qryWord)
+        throw EDatabaseError(tr("The word lists are not open."));
+    qryWord->close();
+    qryWord->setSQL(Catalogue::ListWords(AType));
+    qryWord->open();
+    m_records.reserve(m_records.size() + std::size_t(qryWord->recordCount()));
+    for (; !qryWord->eof(); qryWord->next()) {
+        auto record = std::make_unique<TData>();
+        record->ID = qryWord->fieldByName(QStringLiteral("word_id"));
+        record->Name = qryWord->fieldByName(QStringLiteral("word_name"));
+        record->Sound = qryWord->fieldByName(QStringLiteral("word_sound"));
+        m_records.push_back(std::move(record));
+        FWords->add(m_records.back()->Name, m_records.back().get());
+    }
+}
+
+void TfrmTest::ShowWord()
+{
+    ui->lblState->setText(tr("Word %1 of %2").arg(FCurIndex + 1).arg(FWords->count()));
+    ui->lblState->adjustSize();
+    // On screen before the sound starts and before anything else can hold up the display.
+    ui->lblState->repaint();
+    ui->edtWord->clear();
+    ui->btnCheck->setEnabled(false);
+    // Every word is heard the moment it is presented, whatever state Play word is in.
+    btnPlayClick();
+}
+
+void TfrmTest::edtWordChange()
+{
+    // Any character counts, a blank included.
+    ui->btnCheck->setEnabled(!ui->edtWord->text().isEmpty());
+}
+
+void TfrmTest::btnCheckClick()
+{
+    TData *word = FWords->object(FCurIndex);
+    const QString typed = ui->edtWord->text();
+    // Exact: case, blanks and composed or decomposed letters all count as typed.
+    if (word->Name != typed) {
+        ShowInCorrect(this, word->Name, typed);
+        FWrong->add(word->Name, word);
+    }
+    ++FCurIndex;
+    if (FCurIndex < FWords->count()) {
+        ShowWord();
+    } else if (FWrong->count() == 0) {
+        showMessage(tr("You have finished all your words!\n\rYou didn't miss ANY words at all!"));
+        close();
+    } else {
+        showMessage(tr("You have finished all your words!\n\rYou made %1 errors.").arg(FWrong->count()));
+        if (Toolkit::instance().question(this, tr("Spelldeck"),
+                                         tr("Do you want to try the ones you missed over again?"))) {
+            // The next pass asks exactly the missed words, the same records, in the order missed.
+            FWords->clear();
+            for (qsizetype i = 0; i < FWrong->count(); ++i)
+                FWords->add(FWrong->string(i), FWrong->object(i));
+            FWrong->clear();
+            FCurIndex = 0;
+            ShowWord();
+        } else {
+            close();
+        }
+    }
+    ui->edtWord->setFocus();
+}
+
+void TfrmTest::sButton3Click()
+{
+    close();
+}
+
+void TfrmTest::btnPlayClick()
+{
+    const TData *word = FWords->object(FCurIndex);
+    QString sPath;
+    if (!fileExists(word->Sound)) {
+        // Not found at all: the word goes unheard, and whatever still sounds plays on.
+        if (!fileExists(FAppPath + word->Sound))
+            return;
+        sPath = FAppPath;
+    }
+    ui->mp->setNotify(false);
+    ui->mp->Close();
+    ui->mp->setFileName(sPath + word->Sound);
+    ui->mp->Open();
+    ui->mp->Play();
+    ui->btnPlay->setEnabled(false);
+}
+
+void TfrmTest::mpNotify()
+{
+    // Only the end of the latest playback gives Play word back; a notification of a sound that a
+    // later playback has replaced says nothing about what sounds now.
+    if (ui->mp->NotifyRequest() == ui->mp->PlayRequest())
+        ui->btnPlay->setEnabled(true);
+}
+
+void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, int ATop)
+{
+    const auto frmTest = std::make_unique<TfrmTest>(Application::mainWindow());
+    frmTest->setWindowTitle(TfrmTest::tr("Test spelldeck - %1").arg(QString(ATypeName).replace(
+        QStringLiteral("[*]"), QStringLiteral("[*][*]"))));
+    frmTest->move(ALeft, ATop);
+    frmTest->FCurIndex = 0;
+    frmTest->LoadData(ATypeID);
+    // The first word sounds before the window is shown; if it cannot, no window is shown at all.
+    frmTest->ShowWord();
+    frmTest->exec();
+}
