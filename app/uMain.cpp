@@ -4,6 +4,8 @@
 #include "About.h"
 #include "Application.h"
 #include "Toolkit.h"
+#include "uCreate.h"
+#include "uEditor.h"
 #include "uSelected.h"
 #include "uTest.h"
 
@@ -82,9 +84,30 @@ void TfrmMain::btnTestClick()
         ShowSpelldeck(list->ID, list->Name, at.x(), at.y());
 }
 
-void TfrmMain::btnCreateClick() {}
+void TfrmMain::btnCreateClick()
+{
+    const QPoint at = childPosition();
+    QString typeName;
+    QString typeId;
+    {
+        const auto frmCreate = std::make_unique<TfrmCreate>();
+        frmCreate->move(at);
+        frmCreate->exec();
+        typeName = frmCreate->TypeName;
+        typeId = frmCreate->TypeID;
+    }
+    // The dialog hands back a name only for a stored list; an empty name opens nothing either.
+    if (!typeName.isEmpty())
+        ShowWord(typeId, typeName, true, at.x(), at.y());
+}
 
-void TfrmMain::btnEditClick() {}
+void TfrmMain::btnEditClick()
+{
+    const QPoint at = childPosition();
+    const std::unique_ptr<TTypeData> list = ShowSelectWord(true, at.x(), at.y());
+    if (list)
+        ShowWord(list->ID, list->Name, false, at.x(), at.y());
+}
 
 void TfrmMain::sBitBtn1Click()
 {

@@ -1,0 +1,47 @@
+#include "uCreate.h"
+#include "ui_uCreate.h"
+
+#include "Application.h"
+#include "Catalogue.h"
+#include "uDM.h"
+
+TfrmCreate::TfrmCreate()
+    : ModalForm(Application::mainWindow()), ui(std::make_unique<Ui::TfrmCreate>()), tblType(DM->ADOConn)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(344, 128);
+    ui->Label1->adjustSize();
+
+    connectGuarded(ui->sButton1, &QPushButton::clicked, this, &TfrmCreate::sButton1Click);
+    connectGuarded(ui->sButton2, &QPushButton::clicked, this, &TfrmCreate::sButton2Click);
+
+    guarded([this] { FormCreate(); });
+}
+
+TfrmCreate::~TfrmCreate() = default;
+
+void TfrmCreate::FormCreate()
+{
+    TypeName.clear();
+    TypeID.clear();
+}
+
+void TfrmCreate::sButton1Click()
+{
+    reject();
+}
+
+void TfrmCreate::sButton2Click()
+{
+    const QString name = ui->sEdit1->text();
+    const QString id = Catalogue::AppendList(tblType, name);
+    // Set only once the list is stored: after a failed Create the caller must not open an editor on a
+    // list that has no identifier.
+    TypeName = name;
+    TypeID = id;
+    accept();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Dataset.h"
+#include "ModalForm.h"
+
+#include <memory>
+
+namespace Ui {
+class TfrmCreate;
+}
+
+// The new-list dialog: asks for a name and stores a list under it.
+class TfrmCreate : public ModalForm
+{
+    Q_OBJECT
+
+public:
+    // Owned by the main window, modal to the whole program.
+    TfrmCreate();
+    ~TfrmCreate() override;
+
+    // Both empty unless a list was stored: then the name as typed and the new list's type_id.
+    QString TypeName;
+    QString TypeID;
+
+    void FormCreate();
+    void sButton1Click();
+    void sButton2Click();
+
+private:
+    std::unique_ptr<Ui::TfrmCreate> ui;
+    Table tblType;
+};

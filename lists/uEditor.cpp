@@ -1,0 +1,320 @@
+#include "uEditor.h"
+#include "ui_uEditor.h"
+
+#include "Application.h"
+#include "Catalogue.h"
+#include "Exceptions.h"
+#include "Toolkit.h"
+#include "uDM.h"
+
+#include <QListWidgetItem>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+// Every row of the word list is this high, whatever the font's own line height.
+class FixedRowDelegate : public QStyledItemDelegate
+{
+public:
+    FixedRowDelegate(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
+    }
+
+private:
+    int m_height;
+};
+
+TData *recordOf(const QListWidgetItem *item)
+{
+    return item->data(Qt::UserRole).value<TData *>();
+}
+
+void setEntry(QListWidgetItem *item, TData *data)
+{
+    item->setText(data->Name);
+    item->setData(Qt::UserRole, QVariant::fromValue(data));
+}
+
+} // namespace
+
+TfrmEditor::TfrmEditor()
+    : ModalForm(Application::mainWindow()), ui(std::make_unique<Ui::TfrmEditor>()), qryWord(DM->ADOConn)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(630, 362);
+    ui->sLabel1->adjustSize();
+    ui->Label1->adjustSize();
+    ui->Label2->adjustSize();
+    ui->lstWord->setItemDelegate(new FixedRowDelegate(16, ui->lstWord));
+    ui->edtSound->setFilter(tr("MP3 File(*.mp3)|*.mp3"));
+
+    // Only the user's changes of the selection reach the handler: the program's own changes run
+    // with the list's signals blocked.
+    connectGuarded(ui->lstWord, &QListWidget::itemSelectionChanged, this, &TfrmEditor::lstWordClick);
+    connectGuarded(ui->btnAdd, &QPushButton::clicked, this, &TfrmEditor::btnAddClick);
+    connectGuarded(ui->btnEdit, &QPushButton::clicked, this, &TfrmEditor::btnEditClick);
+    connectGuarded(ui->btnSave, &QPushButton::clicked, this, &TfrmEditor::btnSaveClick);
+    connectGuarded(ui->btnCancel, &QPushButton::clicked, this, &TfrmEditor::btnCancelClick);
+    connectGuarded(ui->btnUp, &QPushButton::clicked, this, &TfrmEditor::btnUpClick);
+    connectGuarded(ui->btnDown, &QPushButton::clicked, this, &TfrmEditor::btnUpClick);
+    connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &TfrmEditor::btnRemoveClick);
+}
+
+TfrmEditor::~TfrmEditor() = default;
+
+std::unique_ptr<TfrmEditor> TfrmEditor::Create(const QString &ATypeID, const QString &ATypeName, bool ANew,
+                                               int ALeft, int ATop)
+{
+    auto frmEditor = std::make_unique<TfrmEditor>();
+    frmEditor->move(ALeft, ATop);
+    frmEditor->FTypeID = ATypeID;
+    const QString name = QString(ATypeName).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    if (ANew) {
+        frmEditor->setWindowTitle(tr("Creating spelldeck: ") + name);
+    } else {
+        frmEditor->setWindowTitle(tr("Editing spelldeck: ") + name);
+        frmEditor->LoadWord();
+    }
+    return frmEditor;
+}
+
+void ShowWord(const QString &ATypeID, const QString &ATypeName, bool ANew, int ALeft, int ATop)
+{
+    const std::unique_ptr<TfrmEditor> frmEditor = TfrmEditor::Create(ATypeID, ATypeName, ANew, ALeft, ATop);
+    frmEditor->exec();
+}
+
+void TfrmEditor::LoadWord()
+{
+    qryWord.close();
+    qryWord.setSQL(Catalogue::ListWords(FTypeID));
+    qryWord.open();
+    FWords.reserve(FWords.size() + std::size_t(qryWord.recordCount()));
+    while (!qryWord.eof()) {
+        auto data = std::make_unique<TData>();
+        data->ID = qryWord.fieldByName(QStringLiteral("word_id"));
+        data->Name = qryWord.fieldByName(QStringLiteral("word_name"));
+        data->Sound = qryWord.fieldByName(QStringLiteral("word_sound"));
+        // Positions are the rows' places in the result, whatever values are stored.
+        data->Order = qryWord.recNo();
+        FWords.push_back(std::move(data));
+        appendEntry(FWords.back().get());
+        qryWord.next();
+    }
+}
+
+TData *TfrmEditor::GetCurData() const
+{
+    const int row = selectedRow();
+    return row < 0 ? nullptr : recordOf(ui->lstWord->item(row));
+}
+
+int TfrmEditor::selectedRow() const
+{
+    const QModelIndexList selected = ui->lstWord->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+int TfrmEditor::rowOf(const TData *data) const
+{
+    // The word being changed is the selected one; the search is only a safety net.
+    if (const int selected = selectedRow(); selected >= 0 && recordOf(ui->lstWord->item(selected)) == data)
+        return selected;
+    for (int row = 0; row < ui->lstWord->count(); ++row) {
+        if (recordOf(ui->lstWord->item(row)) == data)
+            return row;
+    }
+    return -1;
+}
+
+void TfrmEditor::selectRow(int row)
+{
+    const QSignalBlocker programChange(ui->lstWord);
+    if (row < 0)
+        ui->lstWord->clearSelection();
+    else
+        ui->lstWord->setCurrentRow(row);
+}
+
+void TfrmEditor::appendEntry(TData *data)
+{
+    auto *item = new QListWidgetItem;
+    setEntry(item, data);
+    ui->lstWord->addItem(item);
+}
+
+void TfrmEditor::release(TData *data)
+{
+    const auto found =
+        std::find_if(FWords.begin(), FWords.end(), [data](const auto &owned) { return owned.get() == data; });
+    if (found != FWords.end())
+        FWords.erase(found);
+}
+
+void TfrmEditor::lstWordClick()
+{
+    const int row = selectedRow();
+    const int count = ui->lstWord->count();
+    ui->btnUp->setEnabled(row > 0);
+    ui->btnDown->setEnabled(row >= 0 && row < count - 1);
+    ui->btnRemove->setEnabled(row >= 0);
+    ui->btnEdit->setEnabled(row >= 0);
+    if (const TData *data = GetCurData()) {
+        ui->edtWord->setText(data->Name);
+        ui->edtSound->setFileName(data->Sound);
+    }
+}
+
+void TfrmEditor::btnAddClick()
+{
+    ui->btnSave->setEnabled(true);
+    ui->btnCancel->setEnabled(true);
+    ui->btnAdd->setEnabled(false);
+    ui->btnEdit->setEnabled(false);
+    ui->edtWord->setEnabled(true);
+    ui->edtWord->clear();
+    ui->edtSound->setEnabled(true);
+    ui->edtSound->setFileName(QString());
+    ui->lstWord->setEnabled(false);
+    FCurData = nullptr;
+    ui->edtWord->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmEditor::btnEditClick()
+{
+    TData *data = GetCurData();
+    // Run from code with no row selected there is nothing to change.
+    if (!data)
+        return;
+    ui->btnSave->setEnabled(true);
+    ui->btnCancel->setEnabled(true);
+    ui->btnAdd->setEnabled(false);
+    ui->btnEdit->setEnabled(false);
+    ui->edtWord->setEnabled(true);
+    ui->edtSound->setEnabled(true);
+    ui->lstWord->setEnabled(false);
+    FCurData = data;
+    ui->edtWord->setText(data->Name);
+    ui->edtSound->setFileName(data->Sound);
+}
+
+void TfrmEditor::btnSaveClick()
+{
+    const QString name = ui->edtWord->text();
+    const QString sound = ui->edtSound->fileName();
+    if (TData *data = FCurData) {
+        DM->qry.close();
+        DM->qry.setSQL(Catalogue::UpdateWord(name, sound, data->ID));
+        DM->qry.execSQL();
+        data->Name = name;
+        data->Sound = sound;
+        if (const int row = rowOf(data); row >= 0)
+            ui->lstWord->item(row)->setText(name);
+    } else {
+        const int count = ui->lstWord->count();
+        const qint32 order = count + 1;
+        DM->qry.close();
+        DM->qry.setSQL(Catalogue::InsertWord(name, sound, FTypeID, order));
+        DM->qry.execSQL();
+        // The row this insert created, whatever positions the list's other words hold.
+        const qint64 id = DM->qry.lastInsertId();
+        if (id <= 0)
+            throw EDatabaseError(tr("The new word's identifier could not be read back"));
+        auto added = std::make_unique<TData>();
+        added->ID = QString::number(id);
+        added->Name = name;
+        added->Sound = sound;
+        added->Order = order;
+        FWords.push_back(std::move(added));
+        appendEntry(FWords.back().get());
+        selectRow(count);
+        lstWordClick();
+    }
+    btnCancelClick();
+}
+
+void TfrmEditor::btnCancelClick()
+{
+    ui->lstWord->setEnabled(true);
+    ui->btnAdd->setEnabled(true);
+    ui->btnEdit->setEnabled(selectedRow() >= 0);
+    ui->btnSave->setEnabled(false);
+    ui->btnCancel->setEnabled(false);
+    ui->edtWord->setEnabled(false);
+    ui->edtSound->setEnabled(false);
+}
+
+void TfrmEditor::btnUpClick()
+{
+    const QObject *button = sender();
+    const int direction = button ? button->property("Tag").toInt() : 0;
+    if (direction != 0)
+        moveBy(direction);
+}
+
+void TfrmEditor::moveBy(int direction)
+{
+    const int row = selectedRow();
+    if (row < 0)
+        throw EListError(row);
+    const int neighbour = row + direction;
+    if (neighbour < 0 || neighbour >= ui->lstWord->count())
+        throw EListError(neighbour);
+    QListWidgetItem *moved = ui->lstWord->item(row);
+    QListWidgetItem *other = ui->lstWord->item(neighbour);
+    TData *a = recordOf(moved);
+    TData *b = recordOf(other);
+
+    // Both positions or neither: the list must never show an order the database does not hold.
+    {
+        Transaction transaction(DM->ADOConn);
+        qryWord.close();
+        qryWord.setSQL(Catalogue::SetWordOrder(b->Order, a->ID));
+        qryWord.execSQL();
+        qryWord.close();
+        qryWord.setSQL(Catalogue::SetWordOrder(a->Order, b->ID));
+        qryWord.execSQL();
+        transaction.commit();
+    }
+    std::swap(a->Order, b->Order);
+    setEntry(moved, b);
+    setEntry(other, a);
+    selectRow(neighbour);
+    lstWordClick();
+}
+
+void TfrmEditor::btnRemoveClick()
+{
+    TData *data = GetCurData();
+    // Run from code with no row selected there is nothing to remove.
+    if (!data)
+        return;
+    if (!Toolkit::instance().question(this, tr("Confirm Deletion"),
+                                      tr("Are you sure you wish to permanently delete this word?")))
+        return;
+    qryWord.close();
+    qryWord.setSQL(Catalogue::DeleteWord(data->ID));
+    qryWord.execSQL();
+    {
+        const QSignalBlocker programChange(ui->lstWord);
+        delete ui->lstWord->takeItem(selectedRow());
+    }
+    selectRow(-1);
+    lstWordClick();
+    // The word being changed is gone: there is nothing left to save it to.
+    if (data == FCurData) {
+        FCurData = nullptr;
+        btnCancelClick();
+    }
+    release(data);
+}
