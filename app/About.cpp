@@ -15,9 +15,7 @@ namespace {
 
 QFont tahoma(int pixels)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    return font;
+    return pixelFont(QStringLiteral("Tahoma"), pixels);
 }
 
 // Labels keep this far from the panel's right edge, as they do from its left.

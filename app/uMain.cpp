@@ -22,13 +22,6 @@ int halfToEven(int n)
     return floorHalf + 1;
 }
 
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TfrmMain>())

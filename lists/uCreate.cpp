@@ -9,11 +9,7 @@ TfrmCreate::TfrmCreate()
     : ModalForm(Application::mainWindow()), ui(std::make_unique<Ui::TfrmCreate>()), tblType(DM->ADOConn)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    setFont(font);
-    setFixedSize(344, 128);
+    setFixedClientSize(344, 128);
     ui->Label1->adjustSize();
 
     connectGuarded(ui->sButton1, &QPushButton::clicked, this, &TfrmCreate::sButton1Click);

@@ -47,11 +47,7 @@ TfrmEditor::TfrmEditor()
     : ModalForm(Application::mainWindow()), ui(std::make_unique<Ui::TfrmEditor>()), qryWord(DM->ADOConn)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    setFont(font);
-    setFixedSize(630, 362);
+    setFixedClientSize(630, 362);
     ui->sLabel1->adjustSize();
     ui->Label1->adjustSize();
     ui->Label2->adjustSize();

@@ -23,11 +23,7 @@ TfrmSelected::TfrmSelected(QWidget *parent)
     : ModalForm(parent), ui(std::make_unique<Ui::TfrmSelected>()), qryType(DM->ADOConn)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    setFont(font);
-    setFixedSize(419, 394);
+    setFixedClientSize(419, 394);
     ui->Label1->adjustSize();
 
     connectGuarded(ui->lstWord, &QListWidget::itemSelectionChanged, this, &TfrmSelected::lstWordClick);

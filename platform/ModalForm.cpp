@@ -1,11 +1,21 @@
 #include "ModalForm.h"
 
+#include "Toolkit.h"
+
 #include <QAbstractButton>
 #include <QKeyEvent>
 
 ModalForm::ModalForm(QWidget *parent) : QDialog(parent)
 {
     setWindowModality(Qt::ApplicationModal);
+}
+
+void ModalForm::setFixedClientSize(int width, int height)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(pixelFont(QStringLiteral("Tahoma"), 13));
+    setFixedSize(width, height);
 }
 
 void ModalForm::keyPressEvent(QKeyEvent *event)

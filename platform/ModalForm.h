@@ -10,5 +10,8 @@ public:
     explicit ModalForm(QWidget *parent = nullptr);
 
 protected:
+    // The look every such window shares: fixed client size, close box only, Tahoma at 13 pixels.
+    void setFixedClientSize(int width, int height);
+
     void keyPressEvent(QKeyEvent *event) override;
 };

@@ -116,6 +116,13 @@ std::optional<QString> QtToolkit::openFile(QWidget *owner, const QString &filter
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 
+QFont pixelFont(const QString &family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
 void showMessage(const QString &text)
 {
     Toolkit::instance().information(nullptr, Application::title(), text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -50,6 +51,9 @@ public:
 };
 
 inline constexpr int kInputTextMaxLength = 255;
+
+// A font given by its character height in pixels, as every window's fonts are.
+QFont pixelFont(const QString &family, int pixels);
 
 // Information message captioned with the application title, owned by the active window.
 void showMessage(const QString &text);

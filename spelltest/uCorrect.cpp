@@ -24,12 +24,7 @@ QRect desktopRect()
 TfrmCorrect::TfrmCorrect(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui::TfrmCorrect>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    setFont(font);
-    setFixedSize(465, 206);
+    setFixedClientSize(465, 206);
     // The fallback face is wider than the one the window was laid out with: no label may cut its text.
     ui->sLabel1->adjustSize();
     ui->sLabel2->adjustSize();

@@ -14,12 +14,7 @@
 TfrmTest::TfrmTest(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui::TfrmTest>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    setFont(font);
-    setFixedSize(714, 137);
+    setFixedClientSize(714, 137);
 
     // The first in tab order: the learner types at once.
     ui->edtWord->setFocus();
