@@ -158,6 +158,10 @@ int DataSet::recNo() const
 
 qsizetype DataSet::columnIndex(const QString &name) const
 {
+    // Names are matched regardless of case, but callers nearly always spell them as stored, and the
+    // exact test is far cheaper in a walk over thousands of rows.
+    if (const qsizetype exact = m_columns.indexOf(name); exact >= 0)
+        return exact;
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
