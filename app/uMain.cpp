@@ -9,7 +9,6 @@
 #include "uSelected.h"
 #include "uTest.h"
 
-#include <QFont>
 
 namespace {
 

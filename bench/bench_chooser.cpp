@@ -7,7 +7,7 @@
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useHeadlessDevices();
     Application app(argc, argv);
     BenchDatabase data;
     TDM dm;

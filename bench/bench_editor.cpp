@@ -38,7 +38,7 @@ public:
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useHeadlessDevices();
     QApplication app(argc, argv);
     YesToolkit toolkit;
     Toolkit::setInstance(&toolkit);

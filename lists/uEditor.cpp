@@ -74,7 +74,7 @@ std::unique_ptr<TfrmEditor> TfrmEditor::Create(const QString &ATypeID, const QSt
     auto frmEditor = std::make_unique<TfrmEditor>();
     frmEditor->move(ALeft, ATop);
     frmEditor->FTypeID = ATypeID;
-    const QString name = QString(ATypeName).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    const QString name = captionText(ATypeName);
     if (ANew) {
         frmEditor->setWindowTitle(tr("Creating spelldeck: ") + name);
     } else {

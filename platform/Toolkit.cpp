@@ -123,6 +123,11 @@ QFont pixelFont(const QString &family, int pixels)
     return font;
 }
 
+QString captionText(const QString &text)
+{
+    return QString(text).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 void showMessage(const QString &text)
 {
     Toolkit::instance().information(nullptr, Application::title(), text);

@@ -55,6 +55,10 @@ inline constexpr int kInputTextMaxLength = 255;
 // A font given by its character height in pixels, as every window's fonts are.
 QFont pixelFont(const QString &family, int pixels);
 
+// A user's text as it must be given to setWindowTitle, which would take "[*]" for its
+// modified-document marker.
+QString captionText(const QString &text);
+
 // Information message captioned with the application title, owned by the active window.
 void showMessage(const QString &text);
 

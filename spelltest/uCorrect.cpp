@@ -3,7 +3,6 @@
 
 #include "Application.h"
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 

@@ -9,7 +9,6 @@
 #include "uDM.h"
 
 #include <QFileInfo>
-#include <QFont>
 
 TfrmTest::TfrmTest(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui::TfrmTest>())
 {
@@ -154,8 +153,7 @@ void TfrmTest::mpNotify()
 void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, int ATop)
 {
     const auto frmTest = std::make_unique<TfrmTest>(Application::mainWindow());
-    frmTest->setWindowTitle(TfrmTest::tr("Test spelldeck - %1").arg(QString(ATypeName).replace(
-        QStringLiteral("[*]"), QStringLiteral("[*][*]"))));
+    frmTest->setWindowTitle(TfrmTest::tr("Test spelldeck - %1").arg(captionText(ATypeName)));
     frmTest->move(ALeft, ATop);
     frmTest->FCurIndex = 0;
     frmTest->LoadData(ATypeID);

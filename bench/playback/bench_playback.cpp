@@ -131,12 +131,7 @@ void processUntil(const std::function<bool()> &done)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
-        qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", "/dev/null");
-    }
+    useHeadlessDevices();
     QApplication app(argc, argv);
     QTextStream out(stdout);
 
