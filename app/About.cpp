@@ -2,54 +2,37 @@
 #include "ui_About.h"
 
 #include "Application.h"
-#include "Toolkit.h"
+#include "ErrorGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
-#include <QKeyEvent>
-#include <QScreen>
+#include <QShowEvent>
 
 namespace {
-
-QFont tahoma(int pixels)
-{
-    return pixelFont(QStringLiteral("Tahoma"), pixels);
-}
 
 // Labels keep this far from the panel's right edge, as they do from its left.
 constexpr int kPanelMargin = 8;
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
+TAboutBox::TAboutBox(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowModality(Qt::ApplicationModal);
-    setFont(tahoma(13));
-    setFixedSize(348, 213);
+    setFixedClientSize(348, 213, TitleButtons::Close);
 
     ui->ProductName->adjustSize();
     ui->Version->adjustSize();
     ui->Copyright->adjustSize();
 
-    ui->sWebLabel1->setNormalFont(tahoma(13), Qt::black);
-    ui->sWebLabel1->setHoverFont(tahoma(13), palette().color(QPalette::WindowText));
+    ui->sWebLabel1->setNormalFont(formFont(), Qt::black);
+    ui->sWebLabel1->setHoverFont(formFont(), palette().color(QPalette::WindowText));
     setAddress(guideAddress());
 
     connectGuarded(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TAboutBox::~TAboutBox() = default;
-
-QPoint TAboutBox::centredIn(const QRect &workArea, QSize outer)
-{
-    // Integer division in C++ already drops the fraction toward zero, negative differences included.
-    return {workArea.left() + (workArea.width() - outer.width()) / 2,
-            workArea.top() + (workArea.height() - outer.height()) / 2};
-}
 
 QUrl TAboutBox::guideAddress(const QString &programDir, const QString &sourceCopy)
 {
@@ -81,21 +64,7 @@ void TAboutBox::setAddress(const QUrl &address)
 void TAboutBox::showEvent(QShowEvent *event)
 {
     // The box's own placement wins over its creator's, afresh each time it is shown.
-    if (!event->spontaneous()) {
-        const QWidget *mainWindow = Application::mainWindow();
-        const QRect area =
-            mainWindow && mainWindow->screen() ? mainWindow->screen()->availableGeometry() : workArea();
-        move(centredIn(area, frameGeometry().size()));
-    }
-    QDialog::showEvent(event);
-}
-
-void TAboutBox::keyPressEvent(QKeyEvent *event)
-{
-    // No cancel button, so Escape closes nothing; the close box and Alt+F4 still do.
-    if (event->key() == Qt::Key_Escape && !(event->modifiers() & ~Qt::KeypadModifier)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!event->spontaneous())
+        moveFrameTo(this, centredIn(workAreaOf(Application::mainWindow()), outerSize(this)));
+    ModalForm::showEvent(event);
 }

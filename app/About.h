@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QDialog>
-#include <QPoint>
-#include <QRect>
-#include <QSize>
+#include "ModalForm.h"
+
 #include <QUrl>
 
 #include <memory>
@@ -15,17 +13,13 @@ class TAboutBox;
 // The About box: product, release, the maker's notice and a link to the user guide. OK is the default
 // button; Escape does nothing. Whatever position its creator gives it, it opens centred in the work area
 // of the screen that shows the main window.
-class TAboutBox : public QDialog
+class TAboutBox : public ModalForm
 {
     Q_OBJECT
 
 public:
     explicit TAboutBox(QWidget *parent = nullptr);
     ~TAboutBox() override;
-
-    // Top left of a window of outer size `outer` centred in `workArea`; the halves drop their fraction
-    // toward zero, so a window larger than the area overhangs it evenly.
-    static QPoint centredIn(const QRect &workArea, QSize outer);
 
     // The user guide: the copy installed with the program (relative to its folder), else the source
     // tree's copy when the program runs from a build folder; empty when neither is there.
@@ -38,7 +32,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::unique_ptr<Ui::TAboutBox> ui;

@@ -3,34 +3,18 @@
 
 #include "About.h"
 #include "Application.h"
-#include "Toolkit.h"
+#include "ErrorGuard.h"
+#include "WindowRules.h"
 #include "uCreate.h"
 #include "uEditor.h"
 #include "uSelected.h"
 #include "uTest.h"
 
-
-namespace {
-
-// n / 2 rounded to the nearest whole number, an exact half going to the even neighbour.
-int halfToEven(int n)
-{
-    const int floorHalf = n >= 0 ? n / 2 : -((-n + 1) / 2);
-    if (n - 2 * floorHalf == 0 || floorHalf % 2 == 0)
-        return floorHalf;
-    return floorHalf + 1;
-}
-
-} // namespace
-
 TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TfrmMain>())
 {
     ui->setupUi(this);
     Application::setMainWindow(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(pixelFont(QStringLiteral("Tahoma"), 13));
-    setFixedSize(338, 394);
+    setFixedLook(this, QSize(338, 394), TitleButtons::SystemMenuMinimise);
 
     // Labels are sized to their text; the version keeps its right edge where it belongs.
     ui->Label1->adjustSize();
@@ -48,24 +32,15 @@ TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_
 
 TfrmMain::~TfrmMain() = default;
 
-QPoint TfrmMain::placement(QSize workArea, QSize window)
-{
-    const int left = halfToEven(workArea.width() - window.width() - 720);
-    const int top = halfToEven(workArea.height() - window.height());
-    return {left < 0 ? 0 : left, top};
-}
-
 QPoint TfrmMain::childPosition() const
 {
-    const QRect frame = frameGeometry();
-    return {frame.left() + frame.width(), frame.top()};
+    return childPlacement(this);
 }
 
 void TfrmMain::FormCreate()
 {
-    // The outer size counts the frame, which is known once the native window exists.
-    winId();
-    move(placement(workArea().size(), frameGeometry().size()));
+    // The outer size counts the frame the window manager will add.
+    moveFrameTo(this, mainWindowPlacement(workArea().size(), outerSize(this)));
 }
 
 void TfrmMain::btnTestClick()
@@ -82,7 +57,7 @@ void TfrmMain::btnCreateClick()
     QString typeName;
     QString typeId;
     {
-        const auto frmCreate = std::make_unique<TfrmCreate>();
+        const auto frmCreate = std::make_unique<TfrmCreate>(this);
         frmCreate->move(at);
         frmCreate->exec();
         typeName = frmCreate->TypeName;
@@ -103,7 +78,7 @@ void TfrmMain::btnEditClick()
 
 void TfrmMain::sBitBtn1Click()
 {
-    const auto box = std::make_unique<TAboutBox>(Application::mainWindow());
+    const auto box = std::make_unique<TAboutBox>(this);
     box->move(childPosition());
     box->exec();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPoint>
-#include <QSize>
 #include <QWidget>
 
 #include <memory>
@@ -19,9 +18,6 @@ public:
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    // Where the main window opens: the left edge of a band 720 pixels wider than the window, centred
-    // in the work area, never left of 0; vertically centred. Halves go to the even neighbour.
-    static QPoint placement(QSize workArea, QSize window);
     // Where a window opened from here goes: beside the main window's right edge, level with its top.
     QPoint childPosition() const;
 

@@ -1,6 +1,7 @@
 #include "Bench.h"
 
 #include "DatabaseTool.h"
+#include "Schema.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -11,7 +12,7 @@
 BenchDatabase::BenchDatabase() : previous(QDir::currentPath())
 {
     folder = QDir::temp().filePath(QStringLiteral("spelldeck-bench-") + QUuid::createUuid().toString(QUuid::Id128));
-    const QString file = folder + QStringLiteral("/data/data.db");
+    const QString file = folder + QLatin1Char('/') + QString::fromLatin1(Schema::kDatabasePath);
     DatabaseTool::createDatabase(file, false);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-fill"));

@@ -46,12 +46,12 @@ int main(int argc, char **argv)
     TDM dm;
 
     measure(QStringLiteral("editor opened on 10,000 words and shown"), 20, [&] {
-        const auto editor = TfrmEditor::Create(data.bigListId, QStringLiteral("Big"), false, 0, 0);
+        const auto editor = TfrmEditor::Create(nullptr, data.bigListId, QStringLiteral("Big"), false, 0, 0);
         editor->show();
         QApplication::processEvents();
     });
 
-    const auto editor = TfrmEditor::Create(data.bigListId, QStringLiteral("Big"), false, 0, 0);
+    const auto editor = TfrmEditor::Create(nullptr, data.bigListId, QStringLiteral("Big"), false, 0, 0);
     editor->show();
     QApplication::processEvents();
     auto *list = editor->findChild<QListWidget *>(QStringLiteral("lstWord"));

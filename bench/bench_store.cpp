@@ -5,7 +5,7 @@
 #include "Dataset.h"
 #include "uDM.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char **argv)

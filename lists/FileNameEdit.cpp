@@ -1,6 +1,6 @@
 #include "FileNameEdit.h"
 
-#include "Application.h"
+#include "ErrorGuard.h"
 #include "Toolkit.h"
 
 #include <QAction>

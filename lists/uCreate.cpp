@@ -1,12 +1,12 @@
 #include "uCreate.h"
 #include "ui_uCreate.h"
 
-#include "Application.h"
 #include "Catalogue.h"
+#include "ErrorGuard.h"
 #include "uDM.h"
 
-TfrmCreate::TfrmCreate()
-    : ModalForm(Application::mainWindow()), ui(std::make_unique<Ui::TfrmCreate>()), tblType(DM->ADOConn)
+TfrmCreate::TfrmCreate(QWidget *parent)
+    : ModalForm(parent), ui(std::make_unique<Ui::TfrmCreate>()), tblType(DM->ADOConn)
 {
     ui->setupUi(this);
     setFixedClientSize(344, 128);

@@ -15,8 +15,7 @@ class TfrmCreate : public ModalForm
     Q_OBJECT
 
 public:
-    // Owned by the main window, modal to the whole program.
-    TfrmCreate();
+    explicit TfrmCreate(QWidget *parent = nullptr);
     ~TfrmCreate() override;
 
     // Both empty unless a list was stored: then the name as typed and the new list's type_id.

@@ -3,55 +3,40 @@
 
 #include "Application.h"
 #include "Catalogue.h"
+#include "ErrorGuard.h"
 #include "Exceptions.h"
+#include "ListEntries.h"
 #include "Toolkit.h"
 #include "uDM.h"
 
-#include <QListWidgetItem>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace {
 
-// Every row of the word list is this high, whatever the font's own line height.
-class FixedRowDelegate : public QStyledItemDelegate
-{
-public:
-    FixedRowDelegate(int height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
-    }
-
-private:
-    int m_height;
-};
-
 TData *recordOf(const QListWidgetItem *item)
 {
-    return item->data(Qt::UserRole).value<TData *>();
+    return entryRecord<TData>(item);
 }
 
 void setEntry(QListWidgetItem *item, TData *data)
 {
     item->setText(data->Name);
-    item->setData(Qt::UserRole, QVariant::fromValue(data));
+    setEntryRecord(item, data);
 }
 
 } // namespace
 
-TfrmEditor::TfrmEditor()
-    : ModalForm(Application::mainWindow()), ui(std::make_unique<Ui::TfrmEditor>()), qryWord(DM->ADOConn)
+TfrmEditor::TfrmEditor(QWidget *parent)
+    : ModalForm(parent), ui(std::make_unique<Ui::TfrmEditor>()), qryWord(DM->ADOConn)
 {
     ui->setupUi(this);
     setFixedClientSize(630, 362);
     ui->sLabel1->adjustSize();
     ui->Label1->adjustSize();
     ui->Label2->adjustSize();
-    ui->lstWord->setItemDelegate(new FixedRowDelegate(16, ui->lstWord));
+    setRowHeight(ui->lstWord, 16);
     ui->edtSound->setFilter(tr("MP3 File(*.mp3)|*.mp3"));
 
     // Only the user's changes of the selection reach the handler: the program's own changes run
@@ -68,10 +53,10 @@ TfrmEditor::TfrmEditor()
 
 TfrmEditor::~TfrmEditor() = default;
 
-std::unique_ptr<TfrmEditor> TfrmEditor::Create(const QString &ATypeID, const QString &ATypeName, bool ANew,
-                                               int ALeft, int ATop)
+std::unique_ptr<TfrmEditor> TfrmEditor::Create(QWidget *parent, const QString &ATypeID, const QString &ATypeName,
+                                               bool ANew, int ALeft, int ATop)
 {
-    auto frmEditor = std::make_unique<TfrmEditor>();
+    auto frmEditor = std::make_unique<TfrmEditor>(parent);
     frmEditor->move(ALeft, ATop);
     frmEditor->FTypeID = ATypeID;
     const QString name = captionText(ATypeName);
@@ -86,7 +71,8 @@ std::unique_ptr<TfrmEditor> TfrmEditor::Create(const QString &ATypeID, const QSt
 
 void ShowWord(const QString &ATypeID, const QString &ATypeName, bool ANew, int ALeft, int ATop)
 {
-    const std::unique_ptr<TfrmEditor> frmEditor = TfrmEditor::Create(ATypeID, ATypeName, ANew, ALeft, ATop);
+    const std::unique_ptr<TfrmEditor> frmEditor =
+        TfrmEditor::Create(Application::mainWindow(), ATypeID, ATypeName, ANew, ALeft, ATop);
     frmEditor->exec();
 }
 
@@ -97,13 +83,8 @@ void TfrmEditor::LoadWord()
     qryWord.open();
     FWords.reserve(FWords.size() + std::size_t(qryWord.recordCount()));
     while (!qryWord.eof()) {
-        auto data = std::make_unique<TData>();
-        data->ID = qryWord.fieldByName(QStringLiteral("word_id"));
-        data->Name = qryWord.fieldByName(QStringLiteral("word_name"));
-        data->Sound = qryWord.fieldByName(QStringLiteral("word_sound"));
         // Positions are the rows' places in the result, whatever values are stored.
-        data->Order = qryWord.recNo();
-        FWords.push_back(std::move(data));
+        FWords.push_back(std::make_unique<TData>(dataFromRow(qryWord)));
         appendEntry(FWords.back().get());
         qryWord.next();
     }

@@ -4,8 +4,6 @@
 #include "ModalForm.h"
 #include "uGlobal.h"
 
-#include <QMetaType>
-
 #include <memory>
 #include <vector>
 
@@ -20,14 +18,13 @@ class TfrmEditor : public ModalForm
     Q_OBJECT
 
 public:
-    // Owned by the main window, modal to the whole program.
-    TfrmEditor();
+    explicit TfrmEditor(QWidget *parent = nullptr);
     ~TfrmEditor() override;
 
     // ShowWord up to showing the window: placed, bound to the list, captioned and, unless the list is
     // new, filled with its words.
-    static std::unique_ptr<TfrmEditor> Create(const QString &ATypeID, const QString &ATypeName, bool ANew,
-                                              int ALeft, int ATop);
+    static std::unique_ptr<TfrmEditor> Create(QWidget *parent, const QString &ATypeID, const QString &ATypeName,
+                                              bool ANew, int ALeft, int ATop);
 
     void lstWordClick();
     void btnAddClick();
@@ -56,8 +53,5 @@ private:
     std::vector<std::unique_ptr<TData>> FWords; // every record the list's entries refer to
 };
 
-// Opens the editor on a list and returns when it has closed.
+// Opens the editor on a list, owned by the main window, and returns when it has closed.
 void ShowWord(const QString &ATypeID, const QString &ATypeName, bool ANew, int ALeft, int ATop);
-
-// A list entry refers to its record through Qt::UserRole.
-Q_DECLARE_METATYPE(TData *)

@@ -3,21 +3,12 @@
 
 #include "Application.h"
 #include "Catalogue.h"
+#include "ErrorGuard.h"
+#include "ListEntries.h"
 #include "Toolkit.h"
 #include "uDM.h"
 
 #include <QSignalBlocker>
-
-namespace {
-
-constexpr int kRowHeight = 20;
-
-TTypeData *recordOf(const QListWidgetItem *item)
-{
-    return item ? static_cast<TTypeData *>(item->data(Qt::UserRole).value<void *>()) : nullptr;
-}
-
-} // namespace
 
 TfrmSelected::TfrmSelected(QWidget *parent)
     : ModalForm(parent), ui(std::make_unique<Ui::TfrmSelected>()), qryType(DM->ADOConn)
@@ -25,6 +16,7 @@ TfrmSelected::TfrmSelected(QWidget *parent)
     ui->setupUi(this);
     setFixedClientSize(419, 394);
     ui->Label1->adjustSize();
+    setRowHeight(ui->lstWord, 20);
 
     connectGuarded(ui->lstWord, &QListWidget::itemSelectionChanged, this, &TfrmSelected::lstWordClick);
     connectGuarded(ui->btnOpen, &QPushButton::clicked, this, &TfrmSelected::btnOpenClick);
@@ -63,14 +55,10 @@ void TfrmSelected::FormCreate()
     qryType.close();
     qryType.setSQL(Catalogue::ListLists());
     qryType.open();
-    QList<QListWidgetItem *> items;
     while (!qryType.eof()) {
-        auto record = std::make_unique<TTypeData>();
-        record->ID = qryType.fieldByName(QStringLiteral("type_id"));
-        record->Name = qryType.fieldByName(QStringLiteral("type_name"));
+        auto record = std::make_unique<TTypeData>(typeDataFromRow(qryType));
         auto *item = new QListWidgetItem(record->Name);
-        item->setData(Qt::UserRole, QVariant::fromValue<void *>(record.get()));
-        item->setSizeHint(QSize(0, kRowHeight));
+        setEntryRecord(item, record.get());
         m_records.push_back(std::move(record));
         ui->lstWord->addItem(item);
         qryType.next();
@@ -81,7 +69,7 @@ void TfrmSelected::FormCreate()
 TTypeData *TfrmSelected::GetTypeData() const
 {
     const QList<QListWidgetItem *> selected = ui->lstWord->selectedItems();
-    return selected.isEmpty() ? nullptr : recordOf(selected.constFirst());
+    return selected.isEmpty() ? nullptr : entryRecord<TTypeData>(selected.constFirst());
 }
 
 void TfrmSelected::lstWordClick()

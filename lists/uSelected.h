@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ModalForm.h"
 #include "Dataset.h"
+#include "ModalForm.h"
 #include "uGlobal.h"
 
 #include <memory>

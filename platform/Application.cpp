@@ -1,14 +1,12 @@
 #include "Application.h"
 
-#include "Exceptions.h"
+#include "ErrorGuard.h"
 #include "Toolkit.h"
 
 #include <QFileInfo>
-#include <QPointer>
 #include <QFontDatabase>
+#include <QPointer>
 #include <QWidget>
-
-#include <exception>
 
 namespace {
 
@@ -23,37 +21,25 @@ void registerTahomaClone()
     }
 }
 
-// The message of the innermost nested exception, when it has one.
-QString innermostMessage(const std::exception_ptr &error)
+// The top-level error report: error icon, the application title as caption, owned by the active window.
+void showErrorReport(const QString &text)
 {
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        try {
-            std::rethrow_if_nested(e);
-        } catch (...) {
-            QString inner = innermostMessage(std::current_exception());
-            if (!inner.isEmpty())
-                return inner;
-        }
-        if (auto own = dynamic_cast<const Exception *>(&e))
-            return own->message();
-        return QString::fromUtf8(e.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
+    if (QWidget *grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    Toolkit::instance().errorBox(QApplication::activeWindow(), applicationTitle(), text);
 }
 
 } // namespace
 
-EListError::EListError(qsizetype index)
-    : Exception(QStringLiteral("List index out of bounds (%1)").arg(index))
-{
-}
-
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     registerTahomaClone();
+    setErrorReporter(showErrorReport);
+}
+
+Application::~Application()
+{
+    setErrorReporter({});
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
@@ -66,11 +52,6 @@ bool Application::notify(QObject *receiver, QEvent *event)
     }
 }
 
-QString Application::title()
-{
-    return titleFor(QCoreApplication::applicationFilePath());
-}
-
 QWidget *Application::mainWindow()
 {
     return g_mainWindow;
@@ -79,39 +60,4 @@ QWidget *Application::mainWindow()
 void Application::setMainWindow(QWidget *window)
 {
     g_mainWindow = window;
-}
-
-QString Application::titleFor(const QString &programFile)
-{
-    QString name = QFileInfo(programFile).fileName();
-    name.truncate(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf(QLatin1Char('.')));
-    if (name.isEmpty())
-        return name;
-    return name.left(1) + name.mid(1).toLower();
-}
-
-QString errorReportText(const QString &message)
-{
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
-    return message;
-}
-
-void reportCurrentException() noexcept
-{
-    try {
-        const std::exception_ptr error = std::current_exception();
-        try {
-            std::rethrow_exception(error);
-        } catch (const EAbort &) {
-            return;
-        } catch (...) {
-        }
-        if (QWidget *grabber = QWidget::mouseGrabber())
-            grabber->releaseMouse();
-        Toolkit::instance().errorBox(QApplication::activeWindow(), Application::title(),
-                                     errorReportText(innermostMessage(error)));
-    } catch (...) {
-        // The report itself failed (no memory, no display): nothing sensible is left to show.
-    }
 }

@@ -1,44 +1,41 @@
 #include "ModalForm.h"
 
-#include "Toolkit.h"
-
-#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+
+bool hasDefaultButton(const QWidget *window)
+{
+    const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+    return std::any_of(buttons.cbegin(), buttons.cend(), [](const QPushButton *b) { return b->isDefault(); });
+}
+
+} // namespace
 
 ModalForm::ModalForm(QWidget *parent) : QDialog(parent)
 {
     setWindowModality(Qt::ApplicationModal);
 }
 
-void ModalForm::setFixedClientSize(int width, int height)
+void ModalForm::setFixedClientSize(int width, int height, TitleButtons buttons)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(pixelFont(QStringLiteral("Tahoma"), 13));
-    setFixedSize(width, height);
+    setFixedLook(this, QSize(width, height), buttons);
 }
 
 void ModalForm::keyPressEvent(QKeyEvent *event)
 {
+    if (isPlainEscape(event)) {
+        event->accept();
+        return;
+    }
     const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        if (plain) {
-            event->accept();
-            return;
-        }
-        break;
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        if (plain) {
-            if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled())
-                button->click();
-            event->accept();
-            return;
-        }
-        break;
-    default:
-        break;
+    const bool enter = event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return;
+    if (enter && plain && !hasDefaultButton(this)) {
+        if (auto *button = qobject_cast<QAbstractButton *>(focusWidget()); button && button->isEnabled())
+            button->click();
+        event->accept();
+        return;
     }
     QDialog::keyPressEvent(event);
 }

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "WindowRules.h"
+
 #include <QDialog>
 
-// A modal window without default or cancel button: Enter presses only a button that has the focus,
-// Escape presses nothing. The close box still closes it.
+// A modal window of the program: fixed client size, the form font, no cancel button (Escape presses
+// nothing) and, unless it has a default button, Enter presses only a button that has the focus. The
+// close box still closes it.
 class ModalForm : public QDialog
 {
 public:
     explicit ModalForm(QWidget *parent = nullptr);
 
 protected:
-    // The look every such window shares: fixed client size, close box only, Tahoma at 13 pixels.
-    void setFixedClientSize(int width, int height);
+    void setFixedClientSize(int width, int height, TitleButtons buttons = TitleButtons::SystemMenuClose);
 
     void keyPressEvent(QKeyEvent *event) override;
 };

@@ -1,15 +1,13 @@
 #include "Toolkit.h"
 
-#include "Application.h"
+#include "WindowRules.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScreen>
 
 namespace {
 
@@ -75,8 +73,7 @@ QString QtToolkit::inputText(QWidget *owner, const QString &caption, const QStri
         edit->selectAll();
     }
     dialog.adjustSize();
-    const QRect area = workArea();
-    dialog.move(area.center() - dialog.rect().center());
+    dialog.move(centredIn(workArea(), dialog.size()));
     if (dialog.exec() != QDialog::Accepted)
         return initial;
     return dialog.textValue();
@@ -116,13 +113,6 @@ std::optional<QString> QtToolkit::openFile(QWidget *owner, const QString &filter
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 
-QFont pixelFont(const QString &family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QString captionText(const QString &text)
 {
     return QString(text).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
@@ -130,14 +120,7 @@ QString captionText(const QString &text)
 
 void showMessage(const QString &text)
 {
-    Toolkit::instance().information(nullptr, Application::title(), text);
-}
-
-QRect workArea()
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        return screen->availableGeometry();
-    return {};
+    Toolkit::instance().information(nullptr, applicationTitle(), text);
 }
 
 QString programFile()
@@ -145,7 +128,40 @@ QString programFile()
     return QCoreApplication::applicationFilePath();
 }
 
+QString applicationTitle()
+{
+    return titleFor(programFile());
+}
+
+QString titleFor(const QString &programFile)
+{
+    QString name = QFileInfo(programFile).fileName();
+    if (const qsizetype dot = name.indexOf(QLatin1Char('.')); dot >= 0)
+        name.truncate(dot);
+    if (name.isEmpty())
+        return name;
+    return name.left(1) + name.mid(1).toLower();
+}
+
 bool fileExists(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString programFolder()
+{
+    QString folder = QFileInfo(programFile()).absolutePath();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+QString playablePath(const QString &stored, const QString &programFolder)
+{
+    if (fileExists(stored))
+        return stored;
+    // Plain concatenation: both the folder's separator and one the stored path starts with are kept.
+    if (fileExists(programFolder + stored))
+        return programFolder + stored;
+    return {};
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QFont>
-#include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -52,9 +51,6 @@ public:
 
 inline constexpr int kInputTextMaxLength = 255;
 
-// A font given by its character height in pixels, as every window's fonts are.
-QFont pixelFont(const QString &family, int pixels);
-
 // A user's text as it must be given to setWindowTitle, which would take "[*]" for its
 // modified-document marker.
 QString captionText(const QString &text);
@@ -62,9 +58,18 @@ QString captionText(const QString &text);
 // Information message captioned with the application title, owned by the active window.
 void showMessage(const QString &text);
 
-// The primary screen's work area.
-QRect workArea();
 // Full path of the program's executable.
 QString programFile();
+// The application title, which captions the error report and the information messages: the
+// executable's file name cut before its first dot, first character kept, the rest lower case.
+QString applicationTitle();
+QString titleFor(const QString &programFile);
 // Whether a file (not a folder) exists at path; a relative path is taken against the current directory.
 bool fileExists(const QString &path);
+
+// The program's folder, ending with a separator.
+QString programFolder();
+// Where a word's sound file is found: the path as stored when a file is there (a relative path taken
+// against the current directory), else `programFolder` followed by the stored path; empty when
+// neither is a file.
+QString playablePath(const QString &stored, const QString &programFolder);

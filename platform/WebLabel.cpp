@@ -1,6 +1,6 @@
 #include "WebLabel.h"
 
-#include "Application.h"
+#include "ErrorGuard.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>

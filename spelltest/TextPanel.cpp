@@ -1,18 +1,51 @@
 #include "TextPanel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QTextOption>
 
+namespace {
+
+// Drawn by hand, the panel tells assistive technology its text itself: read as a label whose name is
+// the text shown.
+class AccessibleTextPanel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleTextPanel(TextPanel *panel) : QAccessibleWidget(panel, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const TextPanel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *accessibleTextPanel(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TextPanel") && object && object->isWidgetType())
+        return new AccessibleTextPanel(static_cast<TextPanel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TextPanel::TextPanel(QWidget *parent) : QFrame(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessibleTextPanel);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void TextPanel::setText(const QString &text)
 {
     m_text = text;
-    // Drawn by hand, so a screen reader learns the text from here.
-    setAccessibleDescription(text);
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     update();
 }
 

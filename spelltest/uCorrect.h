@@ -2,10 +2,6 @@
 
 #include "ModalForm.h"
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
-
 #include <memory>
 
 namespace Ui {
@@ -23,10 +19,6 @@ public:
 
     void setWords(const QString &rightWord, const QString &word);
     void sButton1Click();
-
-    // Where a window of outer size `size` goes over an owner whose outer frame is `owner`: centred,
-    // halves truncated towards zero, and never left of or above the desktop (all screens together).
-    static QPoint placement(const QRect &owner, const QSize &size, const QRect &desktop);
 
 private:
     std::unique_ptr<Ui::TfrmCorrect> ui;

@@ -4,11 +4,10 @@
 #include "Application.h"
 #include "Catalogue.h"
 #include "Dataset.h"
+#include "ErrorGuard.h"
 #include "Toolkit.h"
 #include "uCorrect.h"
 #include "uDM.h"
-
-#include <QFileInfo>
 
 TfrmTest::TfrmTest(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui::TfrmTest>())
 {
@@ -39,9 +38,7 @@ void TfrmTest::FormCreate()
 {
     FWords = std::make_unique<StringList<TData>>();
     FWrong = std::make_unique<StringList<TData>>();
-    FAppPath = QFileInfo(programFile()).absolutePath();
-    if (!FAppPath.endsWith(QLatin1Char('/')))
-        FAppPath += QLatin1Char('/');
+    FAppPath = programFolder();
 }
 
 void TfrmTest::FormDestroy()
@@ -59,11 +56,7 @@ void TfrmTest::LoadData(const QString &AType)
     qryWord->open();
     m_records.reserve(m_records.size() + std::size_t(qryWord->recordCount()));
     for (; !qryWord->eof(); qryWord->next()) {
-        auto record = std::make_unique<TData>();
-        record->ID = qryWord->fieldByName(QStringLiteral("word_id"));
-        record->Name = qryWord->fieldByName(QStringLiteral("word_name"));
-        record->Sound = qryWord->fieldByName(QStringLiteral("word_sound"));
-        m_records.push_back(std::move(record));
+        m_records.push_back(std::make_unique<TData>(dataFromRow(*qryWord)));
         FWords->add(m_records.back()->Name, m_records.back().get());
     }
 }
@@ -127,16 +120,13 @@ void TfrmTest::sButton3Click()
 void TfrmTest::btnPlayClick()
 {
     const TData *word = FWords->object(FCurIndex);
-    QString sPath;
-    if (!fileExists(word->Sound)) {
-        // Not found at all: the word goes unheard, and whatever still sounds plays on.
-        if (!fileExists(FAppPath + word->Sound))
-            return;
-        sPath = FAppPath;
-    }
+    const QString path = playablePath(word->Sound, FAppPath);
+    // Not found at all: the word goes unheard, and whatever still sounds plays on.
+    if (path.isEmpty())
+        return;
     ui->mp->setNotify(false);
     ui->mp->Close();
-    ui->mp->setFileName(sPath + word->Sound);
+    ui->mp->setFileName(path);
     ui->mp->Open();
     ui->mp->Play();
     ui->btnPlay->setEnabled(false);
@@ -155,7 +145,7 @@ void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, 
     const auto frmTest = std::make_unique<TfrmTest>(Application::mainWindow());
     frmTest->setWindowTitle(TfrmTest::tr("Test spelldeck - %1").arg(captionText(ATypeName)));
     frmTest->move(ALeft, ATop);
-    frmTest->FCurIndex = 0;
+    // A new window starts at the first word.
     frmTest->LoadData(ATypeID);
     // The first word sounds before the window is shown; if it cannot, no window is shown at all.
     frmTest->ShowWord();

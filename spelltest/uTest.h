@@ -38,6 +38,13 @@ public:
     void btnPlayClick();
     void mpNotify();
 
+    // The word on screen, its place in the current pass and the pass's length.
+    const TData *currentWord() const { return FWords->object(FCurIndex); }
+    int currentIndex() const { return FCurIndex; }
+    qsizetype wordCount() const { return FWords->count(); }
+    const QString &appPath() const { return FAppPath; }
+
+private:
     // Index in FWords of the word on screen.
     int FCurIndex = 0;
     // The words of the current pass, in asking order, and those missed so far in it, in the order
@@ -47,7 +54,6 @@ public:
     // The program's folder, ending with a separator; relative sound paths are also looked up there.
     QString FAppPath;
 
-private:
     std::unique_ptr<Ui::TfrmTest> ui;
     std::unique_ptr<Query> qryWord;
     // The records loaded for this window; they live as long as the window.

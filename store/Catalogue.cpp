@@ -2,6 +2,9 @@
 
 #include "Dataset.h"
 #include "Exceptions.h"
+#include "Schema.h"
+
+#include <algorithm>
 
 namespace Catalogue {
 namespace {
@@ -74,13 +77,13 @@ QString SetWordOrder(qint32 order, const QString &wordId)
 QString AppendList(Table &tblType, const QString &name)
 {
     tblType.close();
-    tblType.setTableName(QStringLiteral("d_type"));
+    tblType.setTableName(Schema::kTypeTable);
     tblType.open();
     tblType.append();
-    tblType.setFieldValue(QStringLiteral("type_name"), name);
+    tblType.setFieldValue(Schema::kTypeName, name);
     tblType.post();
     tblType.last();
-    return tblType.fieldByName(QStringLiteral("type_id"));
+    return tblType.fieldByName(Schema::kTypeId);
 }
 
 } // namespace Catalogue

@@ -1,6 +1,7 @@
 #include "uDM.h"
 
-#include "Application.h"
+#include "ErrorGuard.h"
+#include "Schema.h"
 
 TDM *DM = nullptr;
 
@@ -20,7 +21,7 @@ TDM::~TDM()
 void TDM::DataModuleCreate()
 {
     ADOConn.close();
-    ADOConn.setDatabasePath(QString::fromLatin1(kDatabasePath));
+    ADOConn.setDatabasePath(QString::fromLatin1(Schema::kDatabasePath));
     ADOConn.open();
 }
 

@@ -8,9 +8,6 @@
 class TDM : public QObject
 {
 public:
-    // The database file, relative to the current directory at the moment of connecting.
-    static constexpr auto kDatabasePath = "data/data.db";
-
     // Runs DataModuleCreate; a failed open is reported and leaves the connection closed, to be
     // tried again by the next statement.
     explicit TDM(QObject *parent = nullptr);

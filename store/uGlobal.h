@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class DataSet;
+
 // One word list (a row of d_type).
 class TTypeData
 {
@@ -19,3 +21,9 @@ public:
     QString Sound; // the sound file's path exactly as stored
     qint32 Order = 0; // 1-based position in its list as the editor holds it
 };
+
+// The current row of a d_type result.
+TTypeData typeDataFromRow(const DataSet &row);
+// The current row of a d_word result; Order is the row's place in the result, whatever position
+// is stored.
+TData dataFromRow(const DataSet &row);

@@ -1,6 +1,7 @@
 #include "DatabaseTool.h"
 
 #include "Exceptions.h"
+#include "Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,65 +15,63 @@
 namespace DatabaseTool {
 namespace {
 
-const char *const kSchema[] = {
-    "create table d_type ("
-    " type_id integer primary key autoincrement,"
-    " type_name text default '')",
-    "create table d_word ("
-    " word_id integer primary key autoincrement,"
-    " word_name text default '',"
-    " word_sound text default '',"
-    " type_id integer not null,"
-    " word_order integer not null default 0)",
-    "create index d_word_list_order on d_word(type_id, word_order)",
-    // A removed list takes its words with it, whether or not foreign keys are switched on.
-    "create trigger d_type_delete_words after delete on d_type"
-    " begin delete from d_word where type_id = old.type_id; end",
-};
-
-void exec(QSqlQuery &query, const QString &sql)
+[[noreturn]] void fail(const QString &what, const QSqlError &error)
 {
-    if (!query.exec(sql))
-        throw Exception(QStringLiteral("Cannot create the database: ") + query.lastError().databaseText());
+    throw Exception(what + (error.databaseText().isEmpty() ? error.text() : error.databaseText()));
 }
+
+void addDemoList(QSqlDatabase &db, const QString &soundFolderForPaths)
+{
+    if (!db.transaction())
+        fail(QStringLiteral("Cannot add the demo list: "), db.lastError());
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("insert into d_type(type_name) values(?)"));
+    query.addBindValue(QString::fromLatin1(kDemoListName));
+    if (!query.exec())
+        fail(QStringLiteral("Cannot add the demo list: "), query.lastError());
+    const qint64 typeId = query.lastInsertId().toLongLong();
+    query.prepare(QStringLiteral("insert into d_word(word_name, word_sound, type_id, word_order) values(?, ?, ?, ?)"));
+    int order = 0;
+    for (const QString &word : demoWords()) {
+        query.addBindValue(word);
+        query.addBindValue(soundFolderForPaths + QLatin1Char('/') + word + QStringLiteral(".mp3"));
+        query.addBindValue(typeId);
+        query.addBindValue(++order);
+        if (!query.exec())
+            fail(QStringLiteral("Cannot add the demo list: "), query.lastError());
+    }
+    query.finish();
+    // The file is still under its temporary name: a failure here leaves nothing where the program looks.
+    if (!db.commit())
+        fail(QStringLiteral("Cannot add the demo list: "), db.lastError());
+}
+
+// A connection of its own, removed however the work on it ends.
+class ScratchConnection
+{
+public:
+    ScratchConnection() : m_name(QStringLiteral("spelldeck-db-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+    ~ScratchConnection() { QSqlDatabase::removeDatabase(m_name); }
+    ScratchConnection(const ScratchConnection &) = delete;
+    ScratchConnection &operator=(const ScratchConnection &) = delete;
+
+    const QString &name() const { return m_name; }
+
+private:
+    QString m_name;
+};
 
 void fillDatabase(const QString &file, const QString &soundFolderForPaths, bool demo)
 {
-    const QString name = QStringLiteral("spelldeck-db-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(file);
-        if (!db.open())
-            throw Exception(QStringLiteral("Cannot create the database: ") + db.lastError().text());
-        QSqlQuery query(db);
-        exec(query, QStringLiteral("begin"));
-        for (const char *statement : kSchema)
-            exec(query, QString::fromLatin1(statement));
-        if (demo) {
-            query.prepare(QStringLiteral("insert into d_type(type_name) values(?)"));
-            query.addBindValue(QString::fromLatin1(kDemoListName));
-            if (!query.exec())
-                throw Exception(QStringLiteral("Cannot add the demo list: ") + query.lastError().databaseText());
-            const qint64 typeId = query.lastInsertId().toLongLong();
-            int order = 0;
-            for (const QString &word : demoWords()) {
-                query.prepare(QStringLiteral(
-                    "insert into d_word(word_name, word_sound, type_id, word_order) values(?, ?, ?, ?)"));
-                query.addBindValue(word);
-                query.addBindValue(soundFolderForPaths + QLatin1Char('/') + word + QStringLiteral(".mp3"));
-                query.addBindValue(typeId);
-                query.addBindValue(++order);
-                if (!query.exec())
-                    throw Exception(QStringLiteral("Cannot add the demo list: ") +
-                                    query.lastError().databaseText());
-            }
-        }
-        exec(query, QStringLiteral("pragma user_version = %1").arg(kSchemaVersion));
-        exec(query, QStringLiteral("commit"));
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    const ScratchConnection connection;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection.name());
+    db.setDatabaseName(file);
+    if (!db.open())
+        fail(QStringLiteral("Cannot create the database: "), db.lastError());
+    Schema::create(db);
+    if (demo)
+        addDemoList(db, soundFolderForPaths);
+    db.close();
 }
 
 void copyDemoSounds(const QDir &soundDir)

@@ -5,8 +5,6 @@
 
 namespace DatabaseTool {
 
-inline constexpr int kSchemaVersion = 1;
-
 // Words of the demo list; each has a recording "<word>.mp3" compiled into the tool.
 QStringList demoWords();
 inline constexpr auto kDemoListName = "Everyday words";

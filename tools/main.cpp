@@ -1,6 +1,7 @@
 // spelldeck-db: makes the database file the program opens.
 #include "DatabaseTool.h"
 #include "Exceptions.h"
+#include "Schema.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Creates an empty Spelldeck database (by default data/data.db under the current folder)."));
+        QStringLiteral("Creates an empty Spelldeck database (by default %1 under the current folder).").arg(QString::fromLatin1(Schema::kDatabasePath)));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption demo(QStringLiteral("demo"),
@@ -30,7 +31,7 @@ int main(int argc, char **argv)
         err << "spelldeck-db: give at most one file\n";
         return 2;
     }
-    const QString path = files.isEmpty() ? QStringLiteral("data/data.db") : files.constFirst();
+    const QString path = files.isEmpty() ? QString::fromLatin1(Schema::kDatabasePath) : files.constFirst();
     try {
         DatabaseTool::createDatabase(path, parser.isSet(demo));
     } catch (const Exception &e) {

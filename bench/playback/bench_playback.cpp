@@ -3,8 +3,12 @@
 // buffers are pulled at the pace of a real sound card.
 #include "Bench.h"
 
+#include "Catalogue.h"
+#include "DatabaseTool.h"
 #include "MediaPlayer.h"
+#include "Schema.h"
 #include "Toolkit.h"
+#include "uDM.h"
 #include "uTest.h"
 
 #include <QApplication>
@@ -136,11 +140,17 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
 
     const QString word = QStringLiteral(SPELLDECK_FIXTURES "/cat.mp3");
-    TData record;
-    record.Name = QStringLiteral("cat");
-    record.Sound = word;
+    // A list of one word, loaded as a test loads it.
+    QTemporaryDir folder;
+    DatabaseTool::createDatabase(folder.filePath(QString::fromLatin1(Schema::kDatabasePath)), false);
+    QDir::setCurrent(folder.path());
+    TDM dm;
+    Table tblType(dm.ADOConn);
+    const QString listId = Catalogue::AppendList(tblType, QStringLiteral("bench"));
+    dm.qry.setSQL(Catalogue::InsertWord(QStringLiteral("cat"), word, listId, 1));
+    dm.qry.execSQL();
     TfrmTest form;
-    form.FWords->add(record.Name, &record);
+    form.LoadData(listId);
     auto *btnPlay = form.findChild<QPushButton *>(QStringLiteral("btnPlay"));
 
     // The first play also opens the sound device.

@@ -1,13 +1,13 @@
 // The new-list dialog.
-#include "Driving.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
+#include "TestMain.h"
+#include "Widgets.h"
 #include "uCreate.h"
 #include "uDM.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
 
 #include <memory>
 
@@ -238,5 +238,5 @@ void TestCreate::failedCreate()
     QCOMPARE(dialog.TypeID, f->db.scalar(QStringLiteral("select type_id from d_type")));
 }
 
-QTEST_MAIN(TestCreate)
+SPELLDECK_TEST_MAIN(TestCreate)
 #include "tst_create.moc"

@@ -1,16 +1,18 @@
 // The word-list editor, driven through its window.
-#include "Application.h"
-#include "Driving.h"
+#include "ErrorGuard.h"
 #include "FileNameEdit.h"
+#include "ListEntries.h"
+#include "ModalDriver.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
+#include "TestMain.h"
+#include "Widgets.h"
 #include "uDM.h"
 #include "uEditor.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
-#include <QtTest>
 
 #include <algorithm>
 #include <memory>
@@ -60,7 +62,7 @@ FileNameEdit *soundField(const QWidget *editor)
 
 TData *recordAt(const QWidget *editor, int row)
 {
-    return list(editor)->item(row)->data(Qt::UserRole).value<TData *>();
+    return entryRecord<TData>(list(editor)->item(row));
 }
 
 } // namespace
@@ -81,9 +83,9 @@ private slots:
     void loadNumbersStoredPositions();
 
     void addAndSave();
-    void addThenCancel();
     void editAndSave();
-    void editThenCancel();
+    void changeThenCancel_data();
+    void changeThenCancel();
     void valuesStoredExactly_data();
     void valuesStoredExactly();
     void longStoredSoundKeptByEdit();
@@ -104,9 +106,8 @@ private slots:
     void firstWordsOfNewList();
     void databaseAgreesThroughout();
 
-    void failedInsert();
-    void failedUpdate();
-    void failedDelete();
+    void failedChange_data();
+    void failedChange();
     void failedMove_data();
     void failedMove();
     void readOnlyFile();
@@ -144,7 +145,7 @@ QString TestEditor::makeList(const QStringList &words)
 
 std::unique_ptr<TfrmEditor> TestEditor::open(const QString &listId, bool isNew, const QString &name)
 {
-    auto editor = TfrmEditor::Create(listId, name, isNew, 100, 50);
+    auto editor = TfrmEditor::Create(nullptr, listId, name, isNew, 100, 50);
     editor->show();
     return editor;
 }
@@ -298,7 +299,7 @@ void TestEditor::showWordRunsModally()
     QPoint position;
     QStringList rows;
     {
-        ModalScript script({[&](QWidget *window) {
+        ModalDriver script({[&](QWidget *window) {
             caption = window->windowHandle()->title();
             position = window->pos();
             rows = shownRows(list(window));
@@ -313,7 +314,7 @@ void TestEditor::showWordRunsModally()
 
     // Every opening reads the list afresh.
     f->db.addWord(id, QStringLiteral("plum"), QString(), 3);
-    ModalScript again({[&](QWidget *window) {
+    ModalDriver again({[&](QWidget *window) {
         rows = shownRows(list(window));
         window->close();
     }});
@@ -377,25 +378,6 @@ void TestEditor::addAndSave()
     QVERIFY(f->boxes.boxes().isEmpty());
 }
 
-void TestEditor::addThenCancel()
-{
-    const QString id = makeList(names("apple pear"));
-    const auto editor = open(id);
-    clickRow(list(editor.get()), 0);
-    QVERIFY(press(editor.get(), "btnAdd"));
-    typeInto(wordField(editor.get()), QStringLiteral("typed"));
-    typeInto(soundField(editor.get()), QStringLiteral("typed.mp3"));
-    QVERIFY(press(editor.get(), "btnCancel"));
-
-    QCOMPARE(enabledControls(editor.get()), names("lstWord btnAdd btnEdit btnDown btnRemove"));
-    QCOMPARE(selectedRow(list(editor.get())), 0);
-    // What was typed stays on screen, but nothing is stored.
-    QCOMPARE(wordField(editor.get())->text(), QStringLiteral("typed"));
-    QCOMPARE(soundField(editor.get())->text(), QStringLiteral("typed.mp3"));
-    QCOMPARE(shownRows(list(editor.get())), names("apple pear"));
-    QCOMPARE(disagreement(editor.get(), id), QString());
-}
-
 void TestEditor::editAndSave()
 {
     const QString id = makeList(names("apple pear plum"));
@@ -418,19 +400,45 @@ void TestEditor::editAndSave()
     QCOMPARE(storedOrder(id), names("apple peach plum"));
 }
 
-void TestEditor::editThenCancel()
+void TestEditor::changeThenCancel_data()
 {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("sound"); // typed into the sound field; empty: left as it was
+    QTest::addColumn<QString>("soundShown");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::newRow("Add, then Cancel") << 0 << "btnAdd"
+                                      << "typed.mp3"
+                                      << "typed.mp3" << names("lstWord btnAdd btnEdit btnDown btnRemove");
+    QTest::newRow("Edit, then Cancel") << 1 << "btnEdit"
+                                       << ""
+                                       << "pear.mp3" << names("lstWord btnAdd btnEdit btnUp btnRemove");
+}
+
+void TestEditor::changeThenCancel()
+{
+    QFETCH(int, row);
+    QFETCH(QString, button);
+    QFETCH(QString, sound);
+    QFETCH(QString, soundShown);
+    QFETCH(QStringList, enabled);
     const QString id = makeList(names("apple pear"));
     const auto editor = open(id);
-    clickRow(list(editor.get()), 1);
-    QVERIFY(press(editor.get(), "btnEdit"));
+    clickRow(list(editor.get()), row);
+    QVERIFY(press(editor.get(), button.toLatin1().constData()));
     typeInto(wordField(editor.get()), QStringLiteral("typed"));
+    if (!sound.isEmpty())
+        typeInto(soundField(editor.get()), sound);
     QVERIFY(press(editor.get(), "btnCancel"));
 
-    QCOMPARE(enabledControls(editor.get()), names("lstWord btnAdd btnEdit btnUp btnRemove"));
+    QCOMPARE(enabledControls(editor.get()), enabled);
+    QCOMPARE(selectedRow(list(editor.get())), row);
+    // What was typed stays on screen, but nothing is stored.
     QCOMPARE(wordField(editor.get())->text(), QStringLiteral("typed"));
+    QCOMPARE(soundField(editor.get())->text(), soundShown);
     QCOMPARE(shownRows(list(editor.get())), names("apple pear"));
     QCOMPARE(disagreement(editor.get(), id), QString());
+    QVERIFY(f->boxes.boxes().isEmpty());
 }
 
 void TestEditor::valuesStoredExactly_data()
@@ -787,66 +795,65 @@ void TestEditor::databaseAgreesThroughout()
 
 // --- Failures ------------------------------------------------------------------------------------
 
-void TestEditor::failedInsert()
+void TestEditor::failedChange_data()
 {
-    const QString id = makeList(names("apple"));
-    const auto editor = open(id);
-    f->db.exec(QStringLiteral("create trigger refuse before insert on d_word "
-                              "begin select raise(abort, 'database or disk is full'); end"));
-    QVERIFY(press(editor.get(), "btnAdd"));
-    typeInto(wordField(editor.get()), QStringLiteral("pear"));
-    QVERIFY(press(editor.get(), "btnSave"));
+    QTest::addColumn<QString>("refused"); // the statement the database refuses
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("row");         // selected before the change; -1: none
+    QTest::addColumn<QString>("action");  // the button that starts the change
+    QTest::addColumn<QStringList>("enabled");
+    QTest::addColumn<QStringList>("afterRetry"); // rows once the cause is gone and Save is pressed again
 
-    QCOMPARE(f->boxes.errors(), QStringList{QStringLiteral("database or disk is full.")});
-    // No entry for a word that is not stored; still adding, with the text as typed.
-    QCOMPARE(shownRows(list(editor.get())), names("apple"));
-    QCOMPARE(enabledControls(editor.get()), names("edtWord edtSound btnSave btnCancel"));
-    QCOMPARE(wordField(editor.get())->text(), QStringLiteral("pear"));
-    QCOMPARE(disagreement(editor.get(), id), QString());
-
-    f->db.exec(QStringLiteral("drop trigger refuse"));
-    QVERIFY(press(editor.get(), "btnSave"));
-    QCOMPARE(shownRows(list(editor.get())), names("apple pear"));
-    QCOMPARE(disagreement(editor.get(), id), QString());
+    QTest::newRow("a new word") << "insert"
+                                << "database or disk is full." << -1 << "btnAdd"
+                                << names("edtWord edtSound btnSave btnCancel") << names("apple pear plum peach");
+    QTest::newRow("a changed word") << "update"
+                                    << "database is locked." << 1 << "btnEdit"
+                                    << names("edtWord edtSound btnSave btnCancel btnUp btnDown btnRemove")
+                                    << names("apple peach plum");
+    // Still listed, still selected; nothing to retry but the removal itself.
+    QTest::newRow("a removed word") << "delete"
+                                    << "database is locked." << 1 << "btnRemove"
+                                    << names("lstWord btnAdd btnEdit btnUp btnDown btnRemove") << QStringList();
 }
 
-void TestEditor::failedUpdate()
+void TestEditor::failedChange()
 {
-    const QString id = makeList(names("apple pear"));
-    const auto editor = open(id);
-    f->db.exec(QStringLiteral("create trigger refuse before update on d_word "
-                              "begin select raise(abort, 'database is locked'); end"));
-    clickRow(list(editor.get()), 1);
-    QVERIFY(press(editor.get(), "btnEdit"));
-    typeInto(wordField(editor.get()), QStringLiteral("peach"));
-    QVERIFY(press(editor.get(), "btnSave"));
-
-    QCOMPARE(f->boxes.errors(), QStringList{QStringLiteral("database is locked.")});
-    QCOMPARE(shownRows(list(editor.get())), names("apple pear"));
-    QCOMPARE(recordAt(editor.get(), 1)->Name, QStringLiteral("pear"));
-    QCOMPARE(enabledControls(editor.get()), names("edtWord edtSound btnSave btnCancel btnUp btnRemove"));
-    QCOMPARE(disagreement(editor.get(), id), QString());
-
-    f->db.exec(QStringLiteral("drop trigger refuse"));
-    QVERIFY(press(editor.get(), "btnSave"));
-    QCOMPARE(shownRows(list(editor.get())), names("apple peach"));
-    QCOMPARE(disagreement(editor.get(), id), QString());
-}
-
-void TestEditor::failedDelete()
-{
+    QFETCH(QString, refused);
+    QFETCH(QString, message);
+    QFETCH(int, row);
+    QFETCH(QString, action);
+    QFETCH(QStringList, enabled);
+    QFETCH(QStringList, afterRetry);
     const QString id = makeList(names("apple pear plum"));
     const auto editor = open(id);
-    f->db.exec(QStringLiteral("create trigger refuse before delete on d_word "
-                              "begin select raise(abort, 'database is locked'); end"));
-    clickRow(list(editor.get()), 1);
+    f->db.exec(QStringLiteral("create trigger refuse before %1 on d_word begin select raise(abort, '%2'); end")
+                   .arg(refused, message.chopped(1)));
+    if (row >= 0)
+        clickRow(list(editor.get()), row);
     f->boxes.answerQuestion(true);
-    QVERIFY(press(editor.get(), "btnRemove"));
+    QVERIFY(press(editor.get(), action.toLatin1().constData()));
+    if (action != QLatin1String("btnRemove")) {
+        typeInto(wordField(editor.get()), QStringLiteral("peach"));
+        QVERIFY(press(editor.get(), "btnSave"));
+    }
 
-    QCOMPARE(f->boxes.errors(), QStringList{QStringLiteral("database is locked.")});
+    QCOMPARE(f->boxes.errors(), QStringList{message});
+    // The window shows what is stored; a change under way stays under way, with the text as typed.
     QCOMPARE(shownRows(list(editor.get())), names("apple pear plum"));
-    QCOMPARE(selectedRow(list(editor.get())), 1);
-    QCOMPARE(enabledControls(editor.get()), names("lstWord btnAdd btnEdit btnUp btnDown btnRemove"));
+    QCOMPARE(recordAt(editor.get(), 1)->Name, QStringLiteral("pear"));
+    QCOMPARE(selectedRow(list(editor.get())), row);
+    QCOMPARE(enabledControls(editor.get()), enabled);
+    if (action != QLatin1String("btnRemove"))
+        QCOMPARE(wordField(editor.get())->text(), QStringLiteral("peach"));
+    QCOMPARE(disagreement(editor.get(), id), QString());
+
+    if (afterRetry.isEmpty())
+        return;
+    f->db.exec(QStringLiteral("drop trigger refuse"));
+    QVERIFY(press(editor.get(), "btnSave"));
+    QCOMPARE(shownRows(list(editor.get())), afterRetry);
+    QCOMPARE(f->boxes.errors().size(), 1);
     QCOMPARE(disagreement(editor.get(), id), QString());
 }
 
@@ -909,7 +916,7 @@ void TestEditor::failedLoad()
 {
     const QString id = makeList(names("apple"));
     f->db.exec(QStringLiteral("alter table d_word rename column word_sound to sound_file"));
-    ModalScript script(QList<ModalScript::Step>{});
+    ModalDriver script(QList<ModalDriver::Step>{});
     guarded([&] { ShowWord(id, QStringLiteral("Week 1"), false, 0, 0); });
 
     QCOMPARE(f->boxes.errors(), QStringList{QStringLiteral("Field 'word_sound' not found.")});
@@ -953,5 +960,5 @@ void TestEditor::closeWhileEditing()
     QVERIFY(f->boxes.boxes().isEmpty());
 }
 
-QTEST_MAIN(TestEditor)
+SPELLDECK_TEST_MAIN(TestEditor)
 #include "tst_editor.moc"

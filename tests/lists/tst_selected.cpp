@@ -1,8 +1,8 @@
-#include "Driving.h"
-#include "ModalAnswerer.h"
+#include "ModalDriver.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
 #include "TestMain.h"
+#include "Widgets.h"
 #include "uDM.h"
 #include "uSelected.h"
 
@@ -56,11 +56,10 @@ private Q_SLOTS:
     void layout();
     void rowsInStoredOrder();
     void buttonsFollowSelection();
+    void removeAskedAndStored_data();
     void removeAskedAndStored();
-    void removeLastList();
     void renameStoresExactly_data();
     void renameStoresExactly();
-    void renameCancelKeepsName();
     void failedChangesShowWhatIsStored();
     void failedListingDisablesButtons();
     void keysPressNothing();
@@ -179,15 +178,29 @@ void TestSelected::buttonsFollowSelection()
     QCOMPARE(m_db->column(QStringLiteral("select type_name from d_type")), (QStringList{"a", "b"}));
 }
 
+void TestSelected::removeAskedAndStored_data()
+{
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("one of two") << QStringList{"gone", "kept"} << QStringList{"kept"};
+    QTest::newRow("the last list") << QStringList{"gone"} << QStringList();
+}
+
 void TestSelected::removeAskedAndStored()
 {
-    const QString gone = m_db->addList(QStringLiteral("gone"));
-    m_db->addList(QStringLiteral("kept"));
+    QFETCH(QStringList, lists);
+    QFETCH(QStringList, left);
+    QString gone;
+    for (const QString &name : lists) {
+        const QString id = m_db->addList(name);
+        if (gone.isEmpty())
+            gone = id;
+    }
     m_db->addWord(gone, QStringLiteral("word"), QString(), 1);
     TfrmSelected form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    clickRow(lists(&form), 0);
+    clickRow(::lists(&form), 0);
 
     ScriptedToolkit boxes;
     boxes.answerQuestion(false);
@@ -197,51 +210,40 @@ void TestSelected::removeAskedAndStored()
     QCOMPARE(boxes.boxes().constFirst().caption, QStringLiteral("Confirm Deletion"));
     QCOMPARE(boxes.boxes().constFirst().text, QStringLiteral("Are you sure you wish to permanently delete this list?"));
     QCOMPARE(boxes.boxes().constFirst().owner.data(), &form);
-    QCOMPARE(shownRows(lists(&form)), (QStringList{"gone", "kept"}));
-    QCOMPARE(selectedRow(lists(&form)), 0);
-    QCOMPARE(m_db->scalar(QStringLiteral("select count(*) from d_type")), QStringLiteral("2"));
+    QCOMPARE(shownRows(::lists(&form)), lists);
+    QCOMPARE(selectedRow(::lists(&form)), 0);
+    QCOMPARE(m_db->column(QStringLiteral("select type_name from d_type")), lists);
 
     boxes.answerQuestion(true);
     QVERIFY(press(&form, "btnRemove"));
-    QCOMPARE(shownRows(lists(&form)), QStringList{"kept"});
-    QCOMPARE(selectedRow(lists(&form)), -1);
-    QVERIFY(allDisabled(&form));
-    QCOMPARE(m_db->column(QStringLiteral("select type_name from d_type")), QStringList{"kept"});
-    QCOMPARE(m_db->scalar(QStringLiteral("select count(*) from d_word")), QStringLiteral("0"));
-    QVERIFY(boxes.errors().isEmpty());
-}
-
-void TestSelected::removeLastList()
-{
-    m_db->addList(QStringLiteral("only"));
-    TfrmSelected form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    clickRow(lists(&form), 0);
-    ScriptedToolkit boxes;
-    boxes.answerQuestion(true);
-    QVERIFY(press(&form, "btnRemove"));
-    QCOMPARE(lists(&form)->count(), 0);
+    QCOMPARE(shownRows(::lists(&form)), left);
+    QCOMPARE(selectedRow(::lists(&form)), -1);
     QVERIFY(allDisabled(&form));
     QVERIFY(form.isVisible());
-    QCOMPARE(m_db->scalar(QStringLiteral("select count(*) from d_type")), QStringLiteral("0"));
+    QCOMPARE(m_db->column(QStringLiteral("select type_name from d_type")), left);
+    QCOMPARE(m_db->scalar(QStringLiteral("select count(*) from d_word")), QStringLiteral("0"));
+    QVERIFY(boxes.errors().isEmpty());
 }
 
 void TestSelected::renameStoresExactly_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("quotes") << "Tom's \"hard\" words";
-    QTest::newRow("blanks around") << "  Week 3  ";
-    QTest::newRow("empty") << "";
-    QTest::newRow("non-ASCII") << QStringLiteral("Wörter für Ærø 🍎");
-    QTest::newRow("255 characters") << QString(255, QLatin1Char('x'));
-    QTest::newRow("name of another list") << "other";
-    QTest::newRow("modified marker") << "a[*]b";
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("quotes") << "Tom's \"hard\" words" << false;
+    QTest::newRow("blanks around") << "  Week 3  " << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("non-ASCII") << QStringLiteral("Wörter für Ærø 🍎") << false;
+    QTest::newRow("255 characters") << QString(255, QLatin1Char('x')) << false;
+    QTest::newRow("name of another list") << "other" << false;
+    QTest::newRow("modified marker") << "a[*]b" << false;
+    // Cancel gives the initial text back, which is stored again unchanged.
+    QTest::newRow("Cancel keeps the name") << "old name" << true;
 }
 
 void TestSelected::renameStoresExactly()
 {
     QFETCH(QString, name);
+    QFETCH(bool, cancel);
     m_db->addList(QStringLiteral("other"));
     const QString id = m_db->addList(QStringLiteral("old name"));
     m_db->addList(QStringLiteral("third"));
@@ -251,7 +253,7 @@ void TestSelected::renameStoresExactly()
     clickRow(lists(&form), 1);
 
     ScriptedToolkit boxes;
-    boxes.answerInput(name);
+    boxes.answerInput(cancel ? std::nullopt : std::optional<QString>(name));
     QVERIFY(press(&form, "btnRename"));
     const ScriptedToolkit::Box box = boxes.boxes().constFirst();
     QCOMPARE(box.kind, ScriptedToolkit::Input);
@@ -264,21 +266,6 @@ void TestSelected::renameStoresExactly()
     QCOMPARE(selectedRow(lists(&form)), 1);
     QVERIFY(allEnabled(&form));
     QVERIFY(boxes.errors().isEmpty());
-}
-
-void TestSelected::renameCancelKeepsName()
-{
-    const QString id = m_db->addList(QStringLiteral("kept"));
-    TfrmSelected form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    clickRow(lists(&form), 0);
-    ScriptedToolkit boxes;
-    boxes.answerInput(std::nullopt);
-    QVERIFY(press(&form, "btnRename"));
-    QCOMPARE(shownRows(lists(&form)), QStringList{"kept"});
-    QCOMPARE(m_db->scalar(QStringLiteral("select type_name from d_type where type_id = ?"), {id}),
-             QStringLiteral("kept"));
 }
 
 void TestSelected::failedChangesShowWhatIsStored()
@@ -356,7 +343,7 @@ void TestSelected::showSelectWordResult()
     m_db->addList(QStringLiteral("first"));
     const QString id = m_db->addList(QStringLiteral("second"));
     QPoint where;
-    ModalScript script({[&](QWidget *form) {
+    ModalDriver script({[&](QWidget *form) {
         where = form->pos();
         clickRow(lists(form), 1);
         if (action == QLatin1String("open")) {
@@ -390,13 +377,13 @@ void TestSelected::everyOpeningReadsAfresh()
         press(form, "btnClose");
     };
     {
-        ModalScript script({look});
+        ModalDriver script({look});
         QVERIFY(!ShowSelectWord(true, 0, 0));
     }
     QCOMPARE(seen, QStringList{"first"});
     m_db->addList(QStringLiteral("added elsewhere")); // another connection
     {
-        ModalScript script({look});
+        ModalDriver script({look});
         QVERIFY(!ShowSelectWord(false, 0, 0));
     }
     QCOMPARE(seen, (QStringList{"first", "added elsewhere"}));
@@ -410,7 +397,7 @@ void TestSelected::realInputBoxLimitsLength()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     clickRow(lists(&form), 0);
     QString initial;
-    ModalAnswerer answerer([&](QWidget *modal) {
+    ModalDriver answerer({[&](QWidget *modal) {
         auto *dialog = qobject_cast<QInputDialog *>(modal);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Rename"));
@@ -419,9 +406,9 @@ void TestSelected::realInputBoxLimitsLength()
         initial = edit->selectedText(); // all of it selected
         QTest::keyClicks(edit, QString(300, QLatin1Char('y')));
         QTest::keyClick(edit, Qt::Key_Return); // OK is the default button
-    });
+    }});
     QVERIFY(press(&form, "btnRename"));
-    QVERIFY(answerer.answered());
+    QCOMPARE(answerer.seen(), QStringList{"QInputDialog"});
     QCOMPARE(initial, QStringLiteral("short"));
     QCOMPARE(m_db->scalar(QStringLiteral("select type_name from d_type where type_id = ?"), {id}),
              QString(255, QLatin1Char('y')));

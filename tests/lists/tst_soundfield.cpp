@@ -1,7 +1,9 @@
 // The sound field: a path typed or chosen with the file dialog.
-#include "Driving.h"
 #include "FileNameEdit.h"
+#include "ModalDriver.h"
 #include "ScriptedToolkit.h"
+#include "TestMain.h"
+#include "Widgets.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -9,7 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMimeData>
-#include <QtTest>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -232,7 +234,7 @@ void TestSoundField::realDialog()
     QString folder;
     QStringList filters;
     QString nameBox;
-    ModalScript script({[&](QWidget *modal) {
+    ModalDriver script({[&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         folder = dialog->directory().absolutePath();
@@ -252,5 +254,5 @@ void TestSoundField::realDialog()
     QCOMPARE(w.window.focusWidget(), w.field);
 }
 
-QTEST_MAIN(TestSoundField)
+SPELLDECK_TEST_MAIN(TestSoundField)
 #include "tst_soundfield.moc"

@@ -1,47 +1,23 @@
+// The application object's error report and last net, and the toolkit's operations: the title rule,
+// the file test, the sound path rule, the file dialog's filter and the real modal boxes.
 #include "Application.h"
-#include "DatabaseTool.h"
-#include "Dataset.h"
+#include "ErrorGuard.h"
 #include "Exceptions.h"
-#include "ModalForm.h"
+#include "ModalDriver.h"
 #include "ScriptedToolkit.h"
-#include "StringList.h"
-#include "TestDatabase.h"
 #include "TestMain.h"
 #include "Toolkit.h"
+#include "Widgets.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QVBoxLayout>
 
 namespace {
-
-// A window whose creation handler and click handler both fail, wired the way every window is.
-class FailingWindow : public QWidget
-{
-public:
-    FailingWindow()
-    {
-        button = new QPushButton(this);
-        connectGuarded(button, &QPushButton::clicked, this, &FailingWindow::buttonClick);
-        guarded([this] { FormCreate(); });
-        created = true;
-    }
-    void FormCreate() { throw EDatabaseError(QStringLiteral("no such table: d_type")); }
-    void buttonClick()
-    {
-        ++clicks;
-        throw Exception(QStringLiteral("Handler failed?"));
-    }
-
-    QPushButton *button;
-    bool created = false;
-    int clicks = 0;
-};
 
 // Raises from inside event delivery, where only the application's last net can catch it.
 class ThrowingObject : public QObject
@@ -55,67 +31,35 @@ protected:
     }
 };
 
+QPushButton *boxButton(QWidget *box, QDialogButtonBox::StandardButton which)
+{
+    auto *buttons = box->findChild<QDialogButtonBox *>();
+    return buttons ? buttons->button(which) : nullptr;
+}
+
 } // namespace
 
 class TestPlatform : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void errorReportAppendsPeriod_data();
-    void errorReportAppendsPeriod();
+private slots:
     void titleFromProgramFile_data();
     void titleFromProgramFile();
-    void reportCatchesHandlerAndCreationErrors();
-    void reportUsesInnermostMessage();
-    void silentAbortIsNotReported();
+    void errorReportIsTheToolkitsErrorBox();
     void notifyIsTheLastNet();
-    void stringListChecksBounds();
     void fileTest();
+    void playablePath_data();
+    void playablePath();
+    void fileDialogFilter_data();
     void fileDialogFilter();
-    void modalFormKeys();
-
-    void emptyResultIsEofAtOnce();
-    void walkRecNoAndLast();
-    void nullAndIntegerAsText();
-    void missingColumnIsNamed();
-    void changeMatchingNoRowPasses();
-    void tableAppendReadsBackId();
-    void failedPostStaysPendingUntilClose();
-    void openFailures_data();
-    void openFailures();
-    void failedOpenIsRetriedByNextStatement();
-    void readOnlyDatabaseReportsProviderText();
-    void lockedDatabaseReportsProviderText();
-    void transactionRollsBackWhenNotCommitted();
+    void realInputBox_data();
+    void realInputBox();
+    void realQuestionBox_data();
+    void realQuestionBox();
+    void realInformationAndErrorBoxes_data();
+    void realInformationAndErrorBoxes();
 };
-
-void TestPlatform::errorReportAppendsPeriod_data()
-{
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "no such table: d_type" << "no such table: d_type.";
-    QTest::newRow("digit") << "List index out of bounds (0" << "List index out of bounds (0.";
-    QTest::newRow("question mark") << "Really?" << "Really?.";
-    QTest::newRow("colon") << "Failed:" << "Failed:.";
-    QTest::newRow("period") << "Done." << "Done.";
-    QTest::newRow("exclamation") << "Stop!" << "Stop!";
-    QTest::newRow("parenthesis") << "List index out of bounds (0)" << "List index out of bounds (0)";
-    QTest::newRow("quote") << "Cannot open \"x\"" << "Cannot open \"x\"";
-    QTest::newRow("comma") << "a," << "a,";
-    QTest::newRow("hyphen") << "a-" << "a-";
-    QTest::newRow("space") << "a " << "a ";
-    QTest::newRow("newline") << "a\n" << "a\n";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("non-ASCII") << QStringLiteral("Größe") << QStringLiteral("Größe.");
-}
-
-void TestPlatform::errorReportAppendsPeriod()
-{
-    QFETCH(QString, message);
-    QFETCH(QString, shown);
-    QCOMPARE(errorReportText(message), shown);
-}
 
 void TestPlatform::titleFromProgramFile_data()
 {
@@ -126,50 +70,36 @@ void TestPlatform::titleFromProgramFile_data()
     QTest::newRow("several dots") << "/opt/My.Trainer.bin" << "My";
     QTest::newRow("mixed case") << "/x/SpellDeck" << "Spelldeck";
     QTest::newRow("starts with a dot") << "/x/.hidden" << "";
+    QTest::newRow("non-ASCII") << QStringLiteral("/x/ÉCOLE.EXE") << QStringLiteral("École");
 }
 
 void TestPlatform::titleFromProgramFile()
 {
     QFETCH(QString, file);
     QFETCH(QString, title);
-    QCOMPARE(Application::titleFor(file), title);
+    QCOMPARE(titleFor(file), title);
 }
 
-void TestPlatform::reportCatchesHandlerAndCreationErrors()
+void TestPlatform::errorReportIsTheToolkitsErrorBox()
 {
     ScriptedToolkit boxes;
-    FailingWindow window;
-    QVERIFY(window.created); // the creation went on after the report
-    QCOMPARE(boxes.errors(), QStringList{"no such table: d_type."});
-    QCOMPARE(boxes.boxes().constFirst().caption, Application::title());
+    QWidget active;
+    active.show();
+    active.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&active));
+    guarded([] { throw EDatabaseError(QStringLiteral("no such table: d_type")); });
+    QCOMPARE(boxes.boxes().size(), 1);
+    const ScriptedToolkit::Box box = boxes.boxes().constFirst();
+    QCOMPARE(box.kind, ScriptedToolkit::Error);
+    // This program's file is tst_platform.
+    QCOMPARE(box.caption, QStringLiteral("tst_platform"));
+    QCOMPARE(box.text, QStringLiteral("no such table: d_type."));
+    QCOMPARE(box.owner.data(), &active);
 
-    window.button->click();
-    window.button->click(); // the program goes on: the handler runs again
-    QCOMPARE(window.clicks, 2);
-    QCOMPARE(boxes.errors(), (QStringList{"no such table: d_type.", "Handler failed?.", "Handler failed?."}));
-}
-
-void TestPlatform::reportUsesInnermostMessage()
-{
-    ScriptedToolkit boxes;
-    guarded([] {
-        try {
-            throw EDatabaseError(QStringLiteral("inner text"));
-        } catch (...) {
-            std::throw_with_nested(Exception(QStringLiteral("outer text")));
-        }
-    });
-    QCOMPARE(boxes.errors(), QStringList{"inner text."});
-}
-
-void TestPlatform::silentAbortIsNotReported()
-{
-    ScriptedToolkit boxes;
-    bool after = false;
-    guarded([] { throw EAbort(); });
-    after = true;
-    QVERIFY(after);
-    QVERIFY(boxes.boxes().isEmpty());
+    showMessage(QStringLiteral("Done"));
+    QCOMPARE(boxes.boxes().constLast().kind, ScriptedToolkit::Information);
+    QCOMPARE(boxes.boxes().constLast().caption, QStringLiteral("tst_platform"));
+    QCOMPARE(boxes.boxes().constLast().text, QStringLiteral("Done"));
 }
 
 void TestPlatform::notifyIsTheLastNet()
@@ -179,28 +109,6 @@ void TestPlatform::notifyIsTheLastNet()
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&target, &event);
     QCOMPARE(boxes.errors(), QStringList{"raised in an event."});
-}
-
-void TestPlatform::stringListChecksBounds()
-{
-    int a = 1;
-    int b = 2;
-    StringList<int> list;
-    list.add(QStringLiteral("a"), &a);
-    list.add(QStringLiteral("a"), &b); // duplicates are kept
-    QCOMPARE(list.count(), 2);
-    QCOMPARE(list.object(1), &b);
-    QCOMPARE(list.string(1), QStringLiteral("a"));
-    for (qsizetype bad : {qsizetype(-1), qsizetype(2)}) {
-        try {
-            list.object(bad);
-            QFAIL("no error for an index out of bounds");
-        } catch (const EListError &e) {
-            QCOMPARE(e.message(), QStringLiteral("List index out of bounds (%1)").arg(bad));
-        }
-    }
-    list.clear();
-    QVERIFY_THROWS_EXCEPTION(EListError, list.string(0));
 }
 
 void TestPlatform::fileTest()
@@ -214,317 +122,217 @@ void TestPlatform::fileTest()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
 
-    QVERIFY(fileExists(QStringLiteral("sounds/it's ünïcode.mp3")));
-    QVERIFY(fileExists(dir.filePath(QStringLiteral("sounds/it's ünïcode.mp3"))));
-    QVERIFY(!fileExists(QStringLiteral("sounds/folder.mp3"))); // a folder is not a file
-    QVERIFY(!fileExists(QStringLiteral("sounds/missing.mp3")));
-    QVERIFY(!fileExists(QString()));
+    const bool relative = fileExists(QStringLiteral("sounds/it's ünïcode.mp3"));
+    const bool absolute = fileExists(dir.filePath(QStringLiteral("sounds/it's ünïcode.mp3")));
+    const bool folder = fileExists(QStringLiteral("sounds/folder.mp3"));
+    const bool missing = fileExists(QStringLiteral("sounds/missing.mp3"));
     QDir::setCurrent(previous);
+    QVERIFY(relative);
+    QVERIFY(absolute);
+    QVERIFY(!folder); // a folder is not a file
+    QVERIFY(!missing);
+    QVERIFY(!fileExists(QString()));
+}
+
+void TestPlatform::playablePath_data()
+{
+    // Files to make: "cwd/..." under the current folder, "app/..." under the program folder; a
+    // trailing "/" makes a folder. {cwd}, {app} and {fixtures} are replaced in `sound` and `played`.
+    QTest::addColumn<QString>("sound");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("played"); // the file found; empty when none
+
+    QTest::newRow("relative, found as stored first") << "w.mp3" << QStringList{"cwd/w.mp3", "app/w.mp3"}
+                                                      << "w.mp3";
+    QTest::newRow("relative, only in the program folder")
+        << "sounds/w.mp3" << QStringList{"app/sounds/w.mp3"} << "{app}/sounds/w.mp3";
+    QTest::newRow("relative, nowhere") << "w.mp3" << QStringList{} << "";
+    QTest::newRow("absolute") << "{cwd}/w.mp3" << QStringList{"cwd/w.mp3"} << "{cwd}/w.mp3";
+    QTest::newRow("absolute, missing") << "{cwd}/w.mp3" << QStringList{"app/w.mp3"} << "";
+    QTest::newRow("empty") << "" << QStringList{"app/w.mp3"} << "";
+    QTest::newRow("a folder is not a file") << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3"} << "{app}/w.mp3";
+    QTest::newRow("folders only") << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3/"} << "";
+    // Plain concatenation: the program folder's separator and the path's own are both kept.
+    QTest::newRow("no separator removed") << "/w.mp3" << QStringList{"app/w.mp3"} << "{app}//w.mp3";
+    QTest::newRow("spaces, quotes, accents") << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3"
+                                             << QStringList{} << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3";
+    const QString deep = QStringLiteral("a-folder-name-of-some-forty-characters-x/").repeated(8) + "w.mp3";
+    QTest::newRow("long path") << deep << QStringList{"cwd/" + deep} << deep;
+    QTest::newRow("path too long for the system") << QStringLiteral("x/").repeated(3000) + "w.mp3"
+                                                  << QStringList{"app/w.mp3"} << "";
+}
+
+void TestPlatform::playablePath()
+{
+    QFETCH(QString, sound);
+    QFETCH(QStringList, files);
+    QFETCH(QString, played);
+
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath("cwd") && QDir(root.path()).mkpath("app"));
+    const QString cwd = root.filePath("cwd");
+    const QString app = root.filePath("app");
+    for (const QString &file : files) {
+        const QString path = root.filePath(file);
+        if (file.endsWith('/')) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile made(path);
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+    }
+    const auto expand = [&](QString text) {
+        return text.replace("{cwd}", cwd).replace("{app}", app).replace("{fixtures}", SPELLDECK_FIXTURES);
+    };
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(cwd);
+    const QString found = ::playablePath(expand(sound), app + '/');
+    QDir::setCurrent(previous);
+    QCOMPARE(found, expand(played));
+}
+
+void TestPlatform::fileDialogFilter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("nameFilters");
+    QTest::newRow("patterns already shown") << "MP3 File(*.mp3)|*.mp3" << QStringList{"MP3 File(*.mp3)"};
+    QTest::newRow("patterns added") << "Sounds|*.mp3;*.wav|All|*" << QStringList{"Sounds (*.mp3 *.wav)", "All (*)"};
+    QTest::newRow("dangling description") << "Sounds|*.mp3|All" << QStringList{"Sounds (*.mp3)"};
 }
 
 void TestPlatform::fileDialogFilter()
 {
-    QCOMPARE(QtToolkit::nameFilters(QStringLiteral("MP3 File(*.mp3)|*.mp3")), QStringList{"MP3 File(*.mp3)"});
-    QCOMPARE(QtToolkit::nameFilters(QStringLiteral("Sounds|*.mp3;*.wav|All|*")),
-             (QStringList{"Sounds (*.mp3 *.wav)", "All (*)"}));
+    QFETCH(QString, filter);
+    QFETCH(QStringList, nameFilters);
+    QCOMPARE(QtToolkit::nameFilters(filter), nameFilters);
 }
 
-void TestPlatform::modalFormKeys()
+void TestPlatform::realInputBox_data()
 {
-    ModalForm form;
-    auto *layout = new QVBoxLayout(&form);
-    auto *edit = new QLineEdit(&form);
-    auto *first = new QPushButton(QStringLiteral("First"), &form);
-    auto *second = new QPushButton(QStringLiteral("Second"), &form);
-    layout->addWidget(edit);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    int firstClicks = 0;
-    int secondClicks = 0;
-    QObject::connect(first, &QPushButton::clicked, [&] { ++firstClicks; });
-    QObject::connect(second, &QPushButton::clicked, [&] { ++secondClicks; });
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_Return); // no default button
-    QTest::keyClick(edit, Qt::Key_Escape); // no cancel button
-    QVERIFY(form.isVisible());
-    QCOMPARE(firstClicks + secondClicks, 0);
-
-    second->setFocus();
-    QTest::keyClick(second, Qt::Key_Return);
-    QTest::keyClick(second, Qt::Key_Enter);
-    QCOMPARE(secondClicks, 2);
-    QCOMPARE(firstClicks, 0);
-    QVERIFY(form.isVisible());
-
-    form.close(); // the close box still closes
-    QVERIFY(!form.isVisible());
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("OK with the text edited") << "ok" << "edited";
+    QTest::newRow("Enter presses OK") << "enter" << "edited";
+    QTest::newRow("Cancel") << "cancel" << "initial name";
+    QTest::newRow("Escape") << "escape" << "initial name";
+    QTest::newRow("close box") << "close" << "initial name";
 }
 
-// ---------------------------------------------------------------------------------------------
-
-void TestPlatform::emptyResultIsEofAtOnce()
+void TestPlatform::realInputBox()
 {
-    TestDatabase db;
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Query query(connection);
-    query.setSQL(QStringLiteral("select * from d_type"));
-    query.open();
-    QVERIFY(query.active());
-    QVERIFY(query.eof());
-    QCOMPARE(query.recNo(), 0);
-    QCOMPARE(query.fieldByName(QStringLiteral("type_name")), QString());
+    QFETCH(QString, how);
+    QFETCH(QString, answer);
+    QtToolkit toolkit;
+    QString caption;
+    QString prompt;
+    QString selected;
+    ModalDriver driver({[&](QWidget *modal) {
+        auto *dialog = qobject_cast<QInputDialog *>(modal);
+        QVERIFY(dialog);
+        caption = dialog->windowTitle();
+        prompt = dialog->labelText();
+        auto *edit = child<QLineEdit>(dialog, "");
+        selected = edit->selectedText();
+        QTest::keyClicks(edit, QStringLiteral("edited"));
+        if (how == "ok")
+            QTest::mouseClick(boxButton(dialog, QDialogButtonBox::Ok), Qt::LeftButton);
+        else if (how == "enter")
+            QTest::keyClick(edit, Qt::Key_Return);
+        else if (how == "cancel")
+            QTest::mouseClick(boxButton(dialog, QDialogButtonBox::Cancel), Qt::LeftButton);
+        else if (how == "escape")
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else
+            dialog->close();
+    }});
+    const QString result =
+        toolkit.inputText(nullptr, QStringLiteral("Rename"), QStringLiteral("New name:"), QStringLiteral("initial name"));
+    QCOMPARE(driver.seen(), QStringList{"QInputDialog"});
+    QCOMPARE(result, answer);
+    QCOMPARE(caption, QStringLiteral("Rename"));
+    QCOMPARE(prompt, QStringLiteral("New name:"));
+    QCOMPARE(selected, QStringLiteral("initial name")); // all of it selected
 }
 
-void TestPlatform::walkRecNoAndLast()
+void TestPlatform::realQuestionBox_data()
 {
-    TestDatabase db;
-    for (const char *name : {"a", "b", "c"})
-        db.addList(QString::fromLatin1(name));
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Query query(connection);
-    query.setSQL(QStringLiteral("select * from d_type order by type_id"));
-    query.open();
-    QStringList seen;
-    QList<int> numbers;
-    while (!query.eof()) {
-        seen << query.fieldByName(QStringLiteral("TYPE_NAME")); // names are not case-sensitive
-        numbers << query.recNo();
-        query.next();
-    }
-    QCOMPARE(seen, (QStringList{"a", "b", "c"}));
-    QCOMPARE(numbers, (QList<int>{1, 2, 3}));
-    query.last();
-    QCOMPARE(query.fieldByName(QStringLiteral("type_name")), QStringLiteral("c"));
-    QCOMPARE(query.recNo(), 3);
-
-    // A new text replaces the old one as a whole; closing ends the old result.
-    query.close();
-    QVERIFY(!query.active());
-    query.setSQL(QStringLiteral("select count(*) as n from d_type"));
-    query.open();
-    QCOMPARE(query.fieldByName(QStringLiteral("n")), QStringLiteral("3"));
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << "yes" << true;
+    QTest::newRow("No") << "no" << false;
+    QTest::newRow("close box") << "close" << false;
+    QTest::newRow("Escape") << "escape" << false;
 }
 
-void TestPlatform::nullAndIntegerAsText()
+void TestPlatform::realQuestionBox()
 {
-    TestDatabase db;
-    db.exec(QStringLiteral("insert into d_type(type_id, type_name) values(1234567, null)"));
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Query query(connection);
-    query.setSQL(QStringLiteral("select * from d_type"));
-    query.open();
-    QCOMPARE(query.fieldByName(QStringLiteral("type_id")), QStringLiteral("1234567"));
-    QVERIFY(query.fieldByName(QStringLiteral("type_name")).isEmpty());
+    QFETCH(QString, how);
+    QFETCH(bool, yes);
+    QtToolkit toolkit;
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    ModalDriver driver({[&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        if (how == "yes")
+            QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+        else if (how == "no")
+            QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+        else if (how == "escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+    }});
+    QCOMPARE(toolkit.question(nullptr, QStringLiteral("Confirm Deletion"), QStringLiteral("Sure?")), yes);
+    QCOMPARE(driver.seen(), QStringList{"QMessageBox"});
+    QCOMPARE(caption, QStringLiteral("Confirm Deletion"));
+    QCOMPARE(text, QStringLiteral("Sure?"));
+    QCOMPARE(icon, QMessageBox::Question);
 }
 
-void TestPlatform::missingColumnIsNamed()
+void TestPlatform::realInformationAndErrorBoxes_data()
 {
-    TestDatabase db;
-    db.addList(QStringLiteral("a"));
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Query query(connection);
-    query.setSQL(QStringLiteral("select type_id from d_type"));
-    query.open();
-    try {
-        query.fieldByName(QStringLiteral("type_name"));
-        QFAIL("no error for a missing column");
-    } catch (const EDatabaseError &e) {
-        QVERIFY2(e.message().contains(QStringLiteral("type_name")), qPrintable(e.message()));
-    }
+    QTest::addColumn<bool>("error");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("information") << false << int(QMessageBox::NoIcon);
+    QTest::newRow("error report") << true << int(QMessageBox::Critical);
 }
 
-void TestPlatform::changeMatchingNoRowPasses()
+void TestPlatform::realInformationAndErrorBoxes()
 {
-    TestDatabase db;
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Query query(connection);
-    query.setSQL(QStringLiteral("delete from d_word where word_id = 999"));
-    query.execSQL();
-    query.setSQL(QStringLiteral("update d_type set type_name ='x' where type_id = 999"));
-    query.execSQL();
-    query.setSQL(QStringLiteral("select * from nowhere"));
-    try {
-        query.open();
-        QFAIL("no error for a bad statement");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("no such table: nowhere"));
-    }
-}
-
-void TestPlatform::tableAppendReadsBackId()
-{
-    TestDatabase db;
-    db.addList(QStringLiteral("first"));
-    db.exec(QStringLiteral("delete from d_type"));
-    db.addList(QStringLiteral("second")); // ids keep counting up after a removal
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Table table(connection);
-    table.setTableName(QStringLiteral("d_type"));
-    table.open();
-    QCOMPARE(table.recordCount(), 1);
-    table.append();
-    table.setFieldValue(QStringLiteral("type_name"), QStringLiteral("third"));
-    table.post();
-    table.last();
-    QCOMPARE(table.fieldByName(QStringLiteral("type_id")), QStringLiteral("3"));
-    QCOMPARE(table.fieldByName(QStringLiteral("type_name")), QStringLiteral("third"));
-    QCOMPARE(db.scalar(QStringLiteral("select type_name from d_type where type_id = 3")), QStringLiteral("third"));
-}
-
-void TestPlatform::failedPostStaysPendingUntilClose()
-{
-    TestDatabase db;
-    db.exec(QStringLiteral("create trigger refuse before insert on d_type when new.type_name = 'bad' "
-                           "begin select raise(abort, 'refused by the database'); end"));
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Table table(connection);
-    table.setTableName(QStringLiteral("d_type"));
-    table.open();
-    table.append();
-    table.setFieldValue(QStringLiteral("type_name"), QStringLiteral("bad"));
-    try {
-        table.post();
-        QFAIL("the refused row was posted");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("refused by the database"));
-    }
-    QVERIFY(table.inserting());
-    table.close();
-    QVERIFY(!table.inserting());
-    table.open();
-    table.append();
-    table.setFieldValue(QStringLiteral("type_name"), QStringLiteral(""));
-    table.post();
-    QCOMPARE(db.rows(QStringLiteral("select type_name, typeof(type_name) from d_type")), QStringList{"|text"});
-}
-
-void TestPlatform::openFailures_data()
-{
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no file") << "nofile" << "unable to open database file";
-    QTest::newRow("no folder") << "nofolder" << "unable to open database file";
-    QTest::newRow("text file") << "text" << "file is not a database";
-    QTest::newRow("folder in its place") << "folder" << "unable to open database file";
-}
-
-void TestPlatform::openFailures()
-{
-    QFETCH(QString, setup);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    QDir folder(dir.path());
-    if (setup != QLatin1String("nofolder"))
-        folder.mkdir(QStringLiteral("data"));
-    if (setup == QLatin1String("text")) {
-        QFile file(folder.filePath(QStringLiteral("data/data.db")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("These are not the words you are looking for.\n").repeated(40));
-    } else if (setup == QLatin1String("folder")) {
-        folder.mkdir(QStringLiteral("data/data.db"));
-    }
-    Connection connection;
-    connection.setDatabasePath(folder.filePath(QStringLiteral("data/data.db")));
-    try {
-        connection.open();
-        QFAIL("opened");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), message);
-    }
-    QVERIFY(!connection.connected());
-    // Nothing was created in its place.
-    if (setup == QLatin1String("nofile") || setup == QLatin1String("nofolder"))
-        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("data/data.db"))));
-}
-
-void TestPlatform::failedOpenIsRetriedByNextStatement()
-{
-    QTemporaryDir dir;
-    Connection connection;
-    connection.setDatabasePath(dir.filePath(QStringLiteral("data/data.db")));
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, connection.open());
-    Query query(connection);
-    query.setSQL(QStringLiteral("select * from d_type"));
-    QVERIFY_THROWS_EXCEPTION(EDatabaseError, query.open());
-
-    DatabaseTool::createDatabase(dir.filePath(QStringLiteral("data/data.db")), false);
-    query.open(); // the statement opens the connection first
-    QVERIFY(connection.connected());
-    QVERIFY(query.eof());
-}
-
-void TestPlatform::readOnlyDatabaseReportsProviderText()
-{
-    TestDatabase db;
-    db.addList(QStringLiteral("kept"));
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    if (!db.setReadOnly(true))
-        QSKIP("this file system cannot make the file read-only");
-    Query query(connection);
-    query.setSQL(QStringLiteral("select * from d_type"));
-    query.open(); // reading still works
-    QCOMPARE(query.fieldByName(QStringLiteral("type_name")), QStringLiteral("kept"));
-    query.setSQL(QStringLiteral("delete from d_type"));
-    try {
-        query.execSQL();
-        QFAIL("wrote to a read-only database");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("attempt to write a readonly database"));
-    }
-    db.setReadOnly(false);
-    QCOMPARE(db.column(QStringLiteral("select type_name from d_type")), QStringList{"kept"});
-}
-
-void TestPlatform::lockedDatabaseReportsProviderText()
-{
-    TestDatabase db;
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    connection.setBusyTimeout(100);
-    connection.open();
-    db.exec(QStringLiteral("begin exclusive"));
-    Query query(connection);
-    query.setSQL(QStringLiteral("insert into d_type(type_name) values('x')"));
-    try {
-        query.execSQL();
-        QFAIL("wrote through another connection's lock");
-    } catch (const EDatabaseError &e) {
-        QCOMPARE(e.message(), QStringLiteral("database is locked"));
-    }
-    db.exec(QStringLiteral("rollback"));
-    query.execSQL(); // the next try succeeds once the lock is gone
-    QCOMPARE(db.column(QStringLiteral("select type_name from d_type")), QStringList{"x"});
-}
-
-void TestPlatform::transactionRollsBackWhenNotCommitted()
-{
-    TestDatabase db;
-    Connection connection;
-    connection.setDatabasePath(QStringLiteral("data/data.db"));
-    Query query(connection);
-    {
-        Transaction transaction(connection);
-        query.setSQL(QStringLiteral("insert into d_type(type_name) values('dropped')"));
-        query.execSQL();
-    }
-    {
-        Transaction transaction(connection);
-        query.setSQL(QStringLiteral("insert into d_type(type_name) values('kept')"));
-        query.execSQL();
-        transaction.commit();
-    }
-    QCOMPARE(db.column(QStringLiteral("select type_name from d_type")), QStringList{"kept"});
+    QFETCH(bool, error);
+    QFETCH(int, icon);
+    QtToolkit toolkit;
+    QStringList buttons;
+    int shownIcon = -1;
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    ModalDriver driver({[&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        shownIcon = box->icon();
+        text = box->text();
+        format = box->textFormat();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    }});
+    // Plain text: a word list's name in a message is never read as markup.
+    const QString message = QStringLiteral("<b>Week 1</b> & more");
+    if (error)
+        toolkit.errorBox(nullptr, QStringLiteral("spelldeck"), message);
+    else
+        toolkit.information(nullptr, QStringLiteral("spelldeck"), message);
+    QCOMPARE(driver.seen(), QStringList{"QMessageBox"});
+    QCOMPARE(buttons, QStringList{"OK"});
+    QCOMPARE(shownIcon, icon);
+    QCOMPARE(text, message);
+    QCOMPARE(format, Qt::PlainText);
 }
 
 SPELLDECK_TEST_MAIN(TestPlatform)

@@ -1,25 +1,26 @@
 #pragma once
 
 #include "MediaPlayer.h"
+#include "ModalDriver.h"
 #include "TextPanel.h"
+#include "Widgets.h"
 #include "uCorrect.h"
 #include "uTest.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QQueue>
-#include <QTimer>
 
+#include <functional>
 #include <optional>
 
-// Sits in front of the real windows of a test and answers them: types the next answer into the test
-// window and presses Check word, or Close for an answer of nullopt; closes every correction window.
-// Records what it saw each time. Polls with fresh single-shot timers, so that it also runs inside the
-// modal loops the windows open.
-class Learner : public QObject
+// Sits in front of the real windows of a test and answers them as a learner does: types the next
+// answer into the test window and presses Check word, or Close for an answer of nullopt; closes every
+// correction window with its Close button. Records what it saw each time. Other windows go to
+// `otherWindows`, which says whether it handled them.
+class Learner
 {
 public:
     // The test window as a word was presented, before the answer went in.
@@ -32,6 +33,7 @@ public:
         bool checkEnabled;
         QString title;
         QPoint position;
+        QWidget *owner;
     };
     struct Correction
     {
@@ -40,11 +42,12 @@ public:
         bool overTestWindow; // owned by the test window
     };
 
-    explicit Learner(const QList<std::optional<QString>> &answers)
+    explicit Learner(const QList<std::optional<QString>> &answers,
+                     std::function<bool(QWidget *)> otherWindows = {})
+        : m_otherWindows(std::move(otherWindows)), m_driver([this](QWidget *modal) { return respond(modal); })
     {
         for (const auto &answer : answers)
             m_answers.enqueue(answer);
-        QTimer::singleShot(5, this, &Learner::poll);
     }
 
     QList<Step> steps;
@@ -53,45 +56,49 @@ public:
     qsizetype unused() const { return m_answers.size(); }
 
 private:
-    template <typename T>
-    static T *child(QWidget *window, const char *name)
+    bool respond(QWidget *modal)
     {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
-
-    void poll()
-    {
-        QTimer::singleShot(5, this, &Learner::poll);
-        QWidget *modal = QApplication::activeModalWidget();
         if (auto *correct = qobject_cast<TfrmCorrect *>(modal)) {
             corrections << Correction{child<TextPanel>(correct, "Panel1")->text(),
                                       child<TextPanel>(correct, "Panel2")->text(),
                                       qobject_cast<TfrmTest *>(correct->parentWidget()) != nullptr};
-            child<QPushButton>(correct, "sButton1")->click();
-            return;
+            if (!press(correct, "sButton1"))
+                QTest::qFail("the correction window's Close cannot be pressed", __FILE__, __LINE__);
+            return true;
         }
         auto *test = qobject_cast<TfrmTest *>(modal);
-        if (!test || m_answers.isEmpty())
-            return;
+        if (!test)
+            return m_otherWindows && m_otherWindows(modal);
+        if (m_answers.isEmpty()) {
+            QTest::qFail(qPrintable(QStringLiteral("the test window presents \"%1\" and no answer is left")
+                                        .arg(test->currentWord()->Name)),
+                         __FILE__, __LINE__);
+            return false;
+        }
         auto *edtWord = child<QLineEdit>(test, "edtWord");
-        auto *btnCheck = child<QPushButton>(test, "btnCheck");
         steps << Step{child<QLabel>(test, "lblState")->text(),
                       child<TMediaPlayer>(test, "mp")->FileName(),
-                      test->FWords->object(test->FCurIndex),
+                      test->currentWord(),
                       test->focusWidget() == edtWord,
-                      btnCheck->isEnabled(),
+                      child<QPushButton>(test, "btnCheck")->isEnabled(),
                       test->windowTitle(),
-                      test->pos()};
+                      test->pos(),
+                      test->parentWidget()};
         const std::optional<QString> answer = m_answers.dequeue();
         if (!answer) {
-            child<QPushButton>(test, "sButton3")->click();
-            return;
+            if (!press(test, "sButton3"))
+                QTest::qFail("Close cannot be pressed", __FILE__, __LINE__);
+            return true;
         }
         edtWord->setText(*answer);
-        // As a learner pressing the button: it has the focus when it acts.
-        btnCheck->setFocus();
-        btnCheck->click();
+        // As a learner pressing the button, which takes the focus as it is clicked.
+        if (!press(test, "btnCheck"))
+            QTest::qFail(qPrintable(QStringLiteral("Check word is disabled with the answer \"%1\"").arg(*answer)),
+                         __FILE__, __LINE__);
+        return true;
     }
 
     QQueue<std::optional<QString>> m_answers;
+    std::function<bool(QWidget *)> m_otherWindows;
+    ModalDriver m_driver;
 };

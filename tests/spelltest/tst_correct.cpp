@@ -1,14 +1,15 @@
 // The correction window: its face, its keys, where it opens and how the two words are drawn.
 
+#include "ModalDriver.h"
+#include "TestMain.h"
 #include "TextPanel.h"
+#include "Widgets.h"
 #include "uCorrect.h"
 
-#include <QApplication>
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 #include <optional>
 
@@ -55,9 +56,8 @@ private slots:
     void defaultState();
     void keys_data();
     void keys();
-    void placement_data();
-    void placement();
     void showInCorrectCentresOverItsOwner();
+    void textsAreReadAsLabelsInOrder();
     void blanksTakeTheirRoom();
     void longWordIsCutAtBothEdges();
 };
@@ -122,35 +122,6 @@ void TestCorrectWindow::keys()
     QCOMPARE(form.isVisible(), !closes);
 }
 
-void TestCorrectWindow::placement_data()
-{
-    QTest::addColumn<QRect>("owner");
-    QTest::addColumn<QRect>("desktop");
-    QTest::addColumn<QPoint>("expected");
-
-    const QRect screen(0, 0, 1280, 800);
-    // (714 - 465) / 2 = 124; (137 - 206) / 2 = -34, truncated towards zero (not -35).
-    QTest::newRow("owner in the middle") << QRect(400, 300, 714, 137) << screen << QPoint(524, 266);
-    QTest::newRow("owner at the left edge") << QRect(-300, 300, 714, 137) << screen << QPoint(0, 266);
-    QTest::newRow("owner near the top") << QRect(400, 10, 714, 137) << screen << QPoint(524, 0);
-    QTest::newRow("owner in the top-left corner") << QRect(-50, -20, 300, 100) << screen << QPoint(0, 0);
-    // (300 - 465) / 2 = -82.5: truncated to -82.
-    QTest::newRow("owner narrower than the window") << QRect(600, 300, 300, 137) << screen << QPoint(518, 266);
-    // A second screen left of the first: the desktop starts at -1024.
-    QTest::newRow("desktop left of the origin")
-        << QRect(-900, 300, 714, 137) << QRect(-1024, 0, 2304, 800) << QPoint(-776, 266);
-    QTest::newRow("owner past the desktop's left edge")
-        << QRect(-1200, 300, 300, 137) << QRect(-1024, 0, 2304, 800) << QPoint(-1024, 266);
-}
-
-void TestCorrectWindow::placement()
-{
-    QFETCH(QRect, owner);
-    QFETCH(QRect, desktop);
-    QFETCH(QPoint, expected);
-    QCOMPARE(TfrmCorrect::placement(owner, QSize(465, 206), desktop), expected);
-}
-
 void TestCorrectWindow::showInCorrectCentresOverItsOwner()
 {
     QWidget owner;
@@ -161,16 +132,17 @@ void TestCorrectWindow::showInCorrectCentresOverItsOwner()
     QWidget *parent = nullptr;
     QString right;
     QString typed;
-    QTimer::singleShot(10, [&] {
-        auto *form = qobject_cast<TfrmCorrect *>(QApplication::activeModalWidget());
+    ModalDriver driver({[&](QWidget *modal) {
+        auto *form = qobject_cast<TfrmCorrect *>(modal);
         QVERIFY(form);
         shown = form->frameGeometry();
         parent = form->parentWidget();
-        right = form->findChild<TextPanel *>("Panel1")->text();
-        typed = form->findChild<TextPanel *>("Panel2")->text();
+        right = child<TextPanel>(form, "Panel1")->text();
+        typed = child<TextPanel>(form, "Panel2")->text();
         QTest::keyClick(form->focusWidget(), Qt::Key_Return);
-    });
+    }});
     ShowInCorrect(&owner, QStringLiteral("cat"), QStringLiteral(" Cat "));
+    QCOMPARE(driver.seen(), QStringList{"TfrmCorrect"});
 
     QCOMPARE(parent, &owner);
     QCOMPARE(right, QStringLiteral("cat"));
@@ -178,6 +150,26 @@ void TestCorrectWindow::showInCorrectCentresOverItsOwner()
     const QPoint offset = shown.center() - owner.frameGeometry().center();
     QVERIFY2(std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1,
              qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+void TestCorrectWindow::textsAreReadAsLabelsInOrder()
+{
+    TfrmCorrect form;
+    form.setWords(QStringLiteral("apple"), QStringLiteral("Aple "));
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&form);
+    QVERIFY(window);
+    QStringList labels;
+    for (int i = 0; i < window->childCount(); ++i) {
+        const QAccessibleInterface *control = window->child(i);
+        if (control && control->role() == QAccessible::StaticText)
+            labels << control->text(QAccessible::Name);
+    }
+    QCOMPARE(labels, (QStringList{"Sorry, that was incorrect. The correct word is:", "apple",
+                                  "The word you entered was:", "Aple "}));
+    // A new word is read as it is shown.
+    form.setWords(QStringLiteral("pear"), QStringLiteral("pare"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<TextPanel>(&form, "Panel2"))->text(QAccessible::Name),
+             QStringLiteral("pare"));
 }
 
 void TestCorrectWindow::blanksTakeTheirRoom()
@@ -206,5 +198,5 @@ void TestCorrectWindow::longWordIsCutAtBothEdges()
     QCOMPARE(ink->second, shot.width() - 1 - frame);
 }
 
-QTEST_MAIN(TestCorrectWindow)
+SPELLDECK_TEST_MAIN(TestCorrectWindow)
 #include "tst_correct.moc"

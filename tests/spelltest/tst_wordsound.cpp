@@ -3,13 +3,18 @@
 
 #include "Exceptions.h"
 #include "MediaPlayer.h"
+#include "ScriptedToolkit.h"
+#include "TestDatabase.h"
+#include "TestMain.h"
+#include "Widgets.h"
+#include "uDM.h"
 #include "uTest.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <SDL_mixer.h>
 
@@ -23,32 +28,28 @@ QString fixture(const QString &name)
     return QStringLiteral(SPELLDECK_FIXTURES "/") + name;
 }
 
-// A test window holding the given words, as the test would have loaded them.
+// A test window on a list holding the given sound paths, loaded as the test loads it.
 class Window
 {
 public:
     explicit Window(const QStringList &sounds)
     {
-        for (const QString &sound : sounds) {
-            auto record = std::make_unique<TData>();
-            record->Name = QStringLiteral("word %1").arg(records.size() + 1);
-            record->Sound = sound;
-            form->FWords->add(record->Name, record.get());
-            records.push_back(std::move(record));
-        }
+        const QString list = db.addList(QStringLiteral("Week 1"));
+        for (qsizetype i = 0; i < sounds.size(); ++i)
+            db.addWord(list, QStringLiteral("word %1").arg(i + 1), sounds.at(i), int(i + 1));
+        form->LoadData(list);
         QObject::connect(player(), &TMediaPlayer::OnNotify, player(), [this] {
             seen << player()->NotifyValue();
             playEnabledAfter << play()->isEnabled();
         });
     }
 
-    TMediaPlayer *player() const { return form->findChild<TMediaPlayer *>(QStringLiteral("mp")); }
-    QPushButton *play() const { return form->findChild<QPushButton *>(QStringLiteral("btnPlay")); }
+    TMediaPlayer *player() const { return child<TMediaPlayer>(form.get(), "mp"); }
+    QPushButton *play() const { return child<QPushButton>(form.get(), "btnPlay"); }
 
-    // The message btnPlayClick raised, or nothing.
-    std::optional<QString> playWord(int index)
+    // Plays the word on screen as Play word does; the message raised, or nothing.
+    std::optional<QString> playWord()
     {
-        form->FCurIndex = index;
         try {
             form->btnPlayClick();
         } catch (const Exception &e) {
@@ -57,7 +58,22 @@ public:
         return std::nullopt;
     }
 
-    std::vector<std::unique_ptr<TData>> records;
+    // Answers the word on screen rightly, which presents the next word and plays it; the message
+    // raised, or nothing.
+    std::optional<QString> nextWord()
+    {
+        child<QLineEdit>(form.get(), "edtWord")->setText(form->currentWord()->Name);
+        try {
+            form->btnCheckClick();
+        } catch (const Exception &e) {
+            return e.message();
+        }
+        return std::nullopt;
+    }
+
+    ScriptedToolkit boxes;
+    TestDatabase db;
+    TDM dm;
     std::unique_ptr<TfrmTest> form = std::make_unique<TfrmTest>();
     // Every notification handled, and Play word's state right after the window handled it.
     QList<TMPNotifyValues> seen;
@@ -90,8 +106,8 @@ private slots:
     void cleanup();
 
     void appPathIsTheProgramFolder();
-    void pathRule_data();
-    void pathRule();
+    void playsByThePathRule_data();
+    void playsByThePathRule();
     void unplayableFileIsReported_data();
     void unplayableFileIsReported();
     void playWordFollowsThePlayback();
@@ -112,74 +128,39 @@ void TestWordSound::cleanup()
 void TestWordSound::appPathIsTheProgramFolder()
 {
     TfrmTest form;
-    QCOMPARE(form.FAppPath, QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-    QVERIFY(form.findChild<QPushButton *>(QStringLiteral("btnPlay"))->isEnabled());
-    const auto *player = form.findChild<TMediaPlayer *>(QStringLiteral("mp"));
+    QCOMPARE(form.appPath(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    QVERIFY(child<QPushButton>(&form, "btnPlay")->isEnabled());
+    const auto *player = child<TMediaPlayer>(&form, "mp");
     QVERIFY(player->isHidden());
     QVERIFY(!player->isEnabled());
 }
 
-void TestWordSound::pathRule_data()
+void TestWordSound::playsByThePathRule_data()
 {
-    // Files to make: "cwd/..." under the current folder, "app/..." under the program folder; a
-    // trailing "/" makes a folder. {cwd}, {app} and {fixtures} are replaced in `sound` and `played`.
+    // {app} is a folder made for the case in the program's folder, {fixtures} the fixtures' folder.
     QTest::addColumn<QString>("sound");
-    QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("played"); // the file opened; empty when nothing is played
-
-    QTest::newRow("relative, found as stored first")
-        << "w.mp3" << QStringList{"cwd/w.mp3", "app/w.mp3"} << "w.mp3";
-    QTest::newRow("relative, only in the program folder")
-        << "sounds/w.mp3" << QStringList{"app/sounds/w.mp3"} << "{app}/sounds/w.mp3";
-    QTest::newRow("relative, nowhere") << "w.mp3" << QStringList{} << "";
-    QTest::newRow("absolute") << "{cwd}/w.mp3" << QStringList{"cwd/w.mp3"} << "{cwd}/w.mp3";
-    QTest::newRow("absolute, missing") << "{cwd}/w.mp3" << QStringList{"app/w.mp3"} << "";
-    QTest::newRow("empty") << "" << QStringList{"app/w.mp3"} << "";
-    QTest::newRow("a folder is not a file") << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3"}
-                                            << "{app}/w.mp3";
-    QTest::newRow("folders only") << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3/"} << "";
-    // Plain concatenation: the program folder's separator and the path's own are both kept.
-    QTest::newRow("no separator removed") << "/w.mp3" << QStringList{"app/w.mp3"} << "{app}//w.mp3";
-    QTest::newRow("spaces, quotes, accents")
-        << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3" << QStringList{}
-        << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3";
-    const QString deep = QStringLiteral("a-folder-name-of-some-forty-characters-x/").repeated(8) + "w.mp3";
-    QTest::newRow("long path") << deep << QStringList{"cwd/" + deep} << deep;
-    QTest::newRow("path too long for the system")
-        << QStringLiteral("x/").repeated(3000) + "w.mp3" << QStringList{"app/w.mp3"} << "";
+    QTest::newRow("as stored") << "{fixtures}/cat.mp3" << "{fixtures}/cat.mp3";
+    QTest::newRow("relative, in the program folder") << "{app}/w.mp3" << "{programFolder}{app}/w.mp3";
+    QTest::newRow("nowhere") << "{app}/missing.mp3" << "";
 }
 
-void TestWordSound::pathRule()
+void TestWordSound::playsByThePathRule()
 {
     QFETCH(QString, sound);
-    QFETCH(QStringList, files);
     QFETCH(QString, played);
-
-    QTemporaryDir root;
-    QVERIFY(QDir(root.path()).mkpath("cwd") && QDir(root.path()).mkpath("app"));
-    const QString cwd = root.filePath("cwd");
-    const QString app = root.filePath("app");
-    for (const QString &file : files) {
-        const QString path = root.filePath(file);
-        if (file.endsWith('/')) {
-            QVERIFY(QDir().mkpath(path));
-        } else {
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            QVERIFY(QFile::copy(fixture("cat.mp3"), path));
-        }
-    }
+    // Relative paths are looked up in the program's folder after the current one.
+    QTemporaryDir beside(QCoreApplication::applicationDirPath() + QStringLiteral("/sounds-XXXXXX"));
+    QVERIFY(beside.isValid());
+    QVERIFY(QFile::copy(fixture("cat.mp3"), beside.filePath("w.mp3")));
     const auto expand = [&](QString text) {
-        return text.replace("{cwd}", cwd).replace("{app}", app).replace("{fixtures}", SPELLDECK_FIXTURES);
+        return text.replace("{programFolder}", QCoreApplication::applicationDirPath() + '/')
+            .replace("{app}", QFileInfo(beside.path()).fileName())
+            .replace("{fixtures}", SPELLDECK_FIXTURES);
     };
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(cwd);
 
     Window window({expand(sound)});
-    window.form->FAppPath = app + '/';
-    const std::optional<QString> error = window.playWord(0);
-    QDir::setCurrent(previous);
-
-    QCOMPARE(error, std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
     if (played.isEmpty()) {
         // Silently nothing: no device, Play word as it was.
         QCOMPARE(window.player()->DeviceID(), quint16(0));
@@ -205,7 +186,7 @@ void TestWordSound::unplayableFileIsReported()
     QFETCH(QString, file);
 
     Window window({file});
-    QCOMPARE(window.playWord(0), QStringLiteral("\"%1\" is not a sound file this program can play.").arg(file));
+    QCOMPARE(window.playWord(), QStringLiteral("\"%1\" is not a sound file this program can play.").arg(file));
     QVERIFY(window.play()->isEnabled());
     QCOMPARE(window.player()->DeviceID(), quint16(0));
     QTest::qWait(50);
@@ -217,7 +198,7 @@ void TestWordSound::playWordFollowsThePlayback()
     Window window({fixture("cat.mp3"), fixture("missing.mp3")});
     QVERIFY(window.play()->isEnabled());
 
-    QCOMPARE(window.playWord(0), std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
     QVERIFY(!window.play()->isEnabled());
     QTRY_COMPARE(window.seen, QList<TMPNotifyValues>{nvSuccessful});
     QCOMPARE(window.playEnabledAfter, QList<bool>{true});
@@ -229,7 +210,7 @@ void TestWordSound::playWordFollowsThePlayback()
     QVERIFY(window.play()->isEnabled());
 
     // A word without a file: nothing plays and Play word stays usable.
-    QCOMPARE(window.playWord(1), std::nullopt);
+    QCOMPARE(window.nextWord(), std::nullopt);
     QVERIFY(window.play()->isEnabled());
     QTest::qWait(50);
     QCOMPARE(window.seen.size(), 2);
@@ -238,12 +219,12 @@ void TestWordSound::playWordFollowsThePlayback()
 void TestWordSound::replayWhileSoundingStartsAgain()
 {
     Window window({fixture("sentence.mp3")});
-    QCOMPARE(window.playWord(0), std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
     QTRY_VERIFY(window.player()->Position() > 400);
     const int reached = window.player()->Position();
 
     // The click action runs from code whatever the button's state.
-    QCOMPARE(window.playWord(0), std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
     QVERIFY(window.player()->Position() < reached);
     QCOMPARE(window.player()->Mode(), mpPlaying);
 
@@ -261,8 +242,8 @@ void TestWordSound::replayWhileSoundingStartsAgain()
 void TestWordSound::nextWordWhileSounding()
 {
     Window window({fixture("sentence.mp3"), fixture("cat.mp3")});
-    QCOMPARE(window.playWord(0), std::nullopt);
-    QCOMPARE(window.playWord(1), std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
+    QCOMPARE(window.nextWord(), std::nullopt);
     QCOMPARE(window.player()->FileName(), fixture("cat.mp3"));
 
     QTRY_COMPARE(window.seen.size(), 2);
@@ -273,10 +254,10 @@ void TestWordSound::nextWordWhileSounding()
 void TestWordSound::nextWordMissingLetsThePreviousPlayOn()
 {
     Window window({fixture("sentence.mp3"), fixture("missing.mp3")});
-    QCOMPARE(window.playWord(0), std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
     const quint16 device = window.player()->DeviceID();
 
-    QCOMPARE(window.playWord(1), std::nullopt);
+    QCOMPARE(window.nextWord(), std::nullopt);
     QCOMPARE(window.player()->DeviceID(), device);
     QCOMPARE(window.player()->Mode(), mpPlaying);
     QVERIFY(!window.play()->isEnabled());
@@ -288,9 +269,9 @@ void TestWordSound::nextWordMissingLetsThePreviousPlayOn()
 void TestWordSound::damagedNextWordStopsTheSoundAndGivesPlayWordBack()
 {
     Window window({fixture("sentence.mp3"), fixture("text.mp3")});
-    QCOMPARE(window.playWord(0), std::nullopt);
+    QCOMPARE(window.playWord(), std::nullopt);
 
-    QVERIFY(window.playWord(1).has_value());
+    QVERIFY(window.nextWord().has_value());
     QCOMPARE(Mix_PlayingMusic(), 0);
     QVERIFY(!window.play()->isEnabled());
     // The stopped sound was the latest playback: its end makes Play word usable again.
@@ -305,7 +286,7 @@ void TestWordSound::closingTheWindowStopsTheSound()
     keeper.Open();
 
     auto window = std::make_unique<Window>(QStringList{fixture("sentence.mp3")});
-    QCOMPARE(window->playWord(0), std::nullopt);
+    QCOMPARE(window->playWord(), std::nullopt);
     QCOMPARE(Mix_PlayingMusic(), 1);
     window.reset();
     QCOMPARE(Mix_PlayingMusic(), 0);
@@ -322,7 +303,7 @@ void TestWordSound::theWordReallySounds()
     QByteArray recording;
     {
         Window window({fixture("house.mp3")});
-        QCOMPARE(window.playWord(0), std::nullopt);
+        QCOMPARE(window.playWord(), std::nullopt);
         // The recording, decoded for the device that plays it.
         Mix_Chunk *chunk = Mix_LoadWAV(QFile::encodeName(fixture("house.mp3")).constData());
         QVERIFY(chunk);
@@ -350,10 +331,9 @@ void TestWordSound::theWordReallySounds()
 void TestWordSound::noCurrentWord()
 {
     Window window({});
-    QCOMPARE(window.playWord(0), QStringLiteral("List index out of bounds (0)"));
-    QCOMPARE(window.playWord(-1), QStringLiteral("List index out of bounds (-1)"));
+    QCOMPARE(window.playWord(), QStringLiteral("List index out of bounds (0)"));
     QVERIFY(window.play()->isEnabled());
 }
 
-QTEST_MAIN(TestWordSound)
+SPELLDECK_TEST_MAIN(TestWordSound)
 #include "tst_wordsound.moc"

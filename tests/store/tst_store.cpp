@@ -1,13 +1,17 @@
+// The store: the statement catalogue's texts, values stored exactly, the data module's connection,
+// records built from rows, and a removed list taking its words.
 #include "Catalogue.h"
 #include "Dataset.h"
 #include "Exceptions.h"
-#include "ScriptedToolkit.h"
+#include "ReportCollector.h"
 #include "TestDatabase.h"
-#include "TestMain.h"
 #include "uDM.h"
+#include "uGlobal.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTest>
 
 class TestStore : public QObject
 {
@@ -24,6 +28,7 @@ private Q_SLOTS:
     void appendListReadsBackId();
     void listWordsByPosition();
     void dataModuleOpensDatabase();
+    void typeDataFromRow();
     void dataModuleReportsAndRetries_data();
     void dataModuleReportsAndRetries();
     void missingTablesReportProviderText();
@@ -151,24 +156,25 @@ void TestStore::appendListReadsBackId()
 void TestStore::listWordsByPosition()
 {
     TestDatabase db;
+    // Without the index, rows come in the order they were stored unless the statement orders them.
+    db.exec(QStringLiteral("drop index d_word_list_order"));
     const QString list = db.addList(QStringLiteral("list"));
     const QString other = db.addList(QStringLiteral("other"));
-    db.addWord(list, QStringLiteral("third"), QString(), 9);
-    db.addWord(list, QStringLiteral("first"), QString(), 2);
+    const QString third = db.addWord(list, QStringLiteral("third"), QStringLiteral("3.mp3"), 9);
+    const QString first = db.addWord(list, QStringLiteral("first"), QStringLiteral("1.mp3"), 2);
     db.addWord(other, QStringLiteral("elsewhere"), QString(), 1);
-    db.addWord(list, QStringLiteral("second"), QString(), 5);
+    const QString second = db.addWord(list, QStringLiteral("second"), QString(), 5);
     TDM dm;
     Query query(dm.ADOConn);
     query.setSQL(Catalogue::ListWords(list));
     query.open();
     QStringList words;
-    QList<int> positions;
     for (; !query.eof(); query.next()) {
-        words << query.fieldByName(QStringLiteral("word_name"));
-        positions << query.recNo();
+        const TData word = dataFromRow(query);
+        words << QStringList{word.ID, word.Name, word.Sound, QString::number(word.Order)}.join(QLatin1Char('|'));
     }
-    QCOMPARE(words, (QStringList{"first", "second", "third"}));
-    QCOMPARE(positions, (QList<int>{1, 2, 3}));
+    // Stored positions 2, 5, 9 are held as 1, 2, 3.
+    QCOMPARE(words, (QStringList{first + "|first|1.mp3|1", second + "|second||2", third + "|third|3.mp3|3"}));
 
     query.setSQL(Catalogue::ListWords(QStringLiteral("999")));
     query.open();
@@ -178,15 +184,34 @@ void TestStore::listWordsByPosition()
 void TestStore::dataModuleOpensDatabase()
 {
     TestDatabase db;
-    ScriptedToolkit boxes;
+    ReportCollector reports;
     {
         TDM dm;
         QCOMPARE(DM, &dm);
         QVERIFY(dm.ADOConn.connected());
         QCOMPARE(dm.ADOConn.databasePath(), QStringLiteral("data/data.db"));
+        Query lists(dm.ADOConn);
+        lists.setSQL(Catalogue::ListLists());
+        lists.open();
+        QVERIFY(lists.eof());
     }
     QCOMPARE(DM, nullptr);
-    QVERIFY(boxes.boxes().isEmpty());
+    QVERIFY(reports.reports().isEmpty());
+}
+
+void TestStore::typeDataFromRow()
+{
+    TestDatabase db;
+    db.addList(QStringLiteral("first"));
+    const QString id = db.addList(QStringLiteral("it's second"));
+    TDM dm;
+    Query query(dm.ADOConn);
+    query.setSQL(Catalogue::ListLists());
+    query.open();
+    query.next();
+    const TTypeData list = ::typeDataFromRow(query);
+    QCOMPARE(list.ID, id);
+    QCOMPARE(list.Name, QStringLiteral("it's second"));
 }
 
 void TestStore::dataModuleReportsAndRetries_data()
@@ -213,14 +238,19 @@ void TestStore::dataModuleReportsAndRetries()
         text.write("apple\nhouse\n");
     }
 
-    ScriptedToolkit boxes;
+    ReportCollector reports;
     TDM dm; // reported, and the module still exists with its connection closed
-    QCOMPARE(boxes.errors(), QStringList{message});
+    QCOMPARE(reports.reports(), QStringList{message});
     QVERIFY(!dm.ADOConn.connected());
 
     Query query(dm.ADOConn);
     query.setSQL(Catalogue::ListLists());
     QVERIFY_THROWS_EXCEPTION(EDatabaseError, query.open()); // each later statement fails again
+    // The program never makes the file or its folder in the place it opens.
+    if (damage == QLatin1String("folder"))
+        QVERIFY(!QFileInfo::exists(QStringLiteral("data")));
+    if (damage != QLatin1String("text"))
+        QVERIFY(!QFileInfo::exists(QStringLiteral("data/data.db")));
 
     if (damage == QLatin1String("folder"))
         QDir(db.folder()).rename(QStringLiteral("elsewhere"), QStringLiteral("data"));
@@ -229,7 +259,6 @@ void TestStore::dataModuleReportsAndRetries()
     query.open(); // and succeeds once the file is back
     QVERIFY(dm.ADOConn.connected());
     QVERIFY(query.eof());
-    QVERIFY(!QFile::exists(QStringLiteral("data.db")));
 }
 
 void TestStore::missingTablesReportProviderText()
@@ -260,5 +289,5 @@ void TestStore::removingListRemovesItsWords()
     QCOMPARE(db.column(QStringLiteral("select word_name from d_word")), QStringList{"b"});
 }
 
-SPELLDECK_TEST_MAIN(TestStore)
+QTEST_GUILESS_MAIN(TestStore)
 #include "tst_store.moc"

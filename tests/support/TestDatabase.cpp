@@ -3,6 +3,7 @@
 #include "DatabaseTool.h"
 #include "Dataset.h"
 #include "Exceptions.h"
+#include "Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,7 @@ TestDatabase::TestDatabase(Content content) : m_previousDir(QDir::currentPath())
     if (!m_dir.isValid())
         qFatal("cannot make a temporary folder");
     try {
-        DatabaseTool::createDatabase(m_dir.filePath(QStringLiteral("data/data.db")), content == Demo);
+        DatabaseTool::createDatabase(databaseFile(), content == Demo);
     } catch (const Exception &e) {
         qFatal("cannot make the test database: %s", qPrintable(e.message()));
     }
@@ -55,7 +56,7 @@ TestDatabase::~TestDatabase()
 
 QString TestDatabase::databaseFile() const
 {
-    return m_dir.filePath(QStringLiteral("data/data.db"));
+    return m_dir.filePath(QString::fromLatin1(Schema::kDatabasePath));
 }
 
 void TestDatabase::exec(const QString &sql, const QVariantList &values)

@@ -4,7 +4,8 @@
 
 #include <QTest>
 
-// Like QTEST_MAIN, but on the program's own application object, so its error net is under test too.
+// The main of every widget test: like QTEST_MAIN, but on the program's own application object, so its
+// error report and last net are under test too, at 96 dots per inch as the windows are laid out.
 #define SPELLDECK_TEST_MAIN(TestClass)                                                                     \
     int main(int argc, char **argv)                                                                        \
     {                                                                                                      \

@@ -1,6 +1,6 @@
+// The database tool: the schema it makes, the demo list, and its command line.
 #include "DatabaseTool.h"
 #include "Exceptions.h"
-#include "TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -37,19 +38,29 @@ QStringList rows(const QString &file, const QString &sql)
 
 struct ToolRun
 {
-    int exitCode;
+    int exitCode = -1;
     QString output;
 };
 
-ToolRun runTool(const QString &folder, const QStringList &arguments)
+// Runs the tool in `folder`; false when it did not start or did not end by itself.
+bool runTool(const QString &folder, const QStringList &arguments, ToolRun *run)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(SPELLDECK_DB_TOOL), arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAll())};
+    if (!process.waitForStarted(30000) || !process.waitForFinished(30000) ||
+        process.exitStatus() != QProcess::NormalExit)
+        return false;
+    run->exitCode = process.exitCode();
+    run->output = QString::fromUtf8(process.readAll());
+    return true;
+}
+
+QByteArray contents(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
 } // namespace
@@ -61,9 +72,13 @@ class TestTools : public QObject
 private Q_SLOTS:
     void createsSchema();
     void demoListPlaysFromTheFolderThatHoldsData();
+    void demoKeepsRecordingsAlreadyThere();
     void refusesToOverwrite_data();
     void refusesToOverwrite();
+    void failedCreationLeavesNoFile_data();
+    void failedCreationLeavesNoFile();
     void commandLine();
+    void commandLineRefusesTwoFiles();
 };
 
 void TestTools::createsSchema()
@@ -71,7 +86,7 @@ void TestTools::createsSchema()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("nested/folder/data.db"));
     DatabaseTool::createDatabase(file, false);
-    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{QString::number(DatabaseTool::kSchemaVersion)});
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"1"});
     QCOMPARE(rows(file, QStringLiteral("select name from sqlite_master where type in ('table','index','trigger') "
                                        "and name not like 'sqlite%' order by name")),
              (QStringList{"d_type", "d_type_delete_words", "d_word", "d_word_list_order"}));
@@ -87,15 +102,14 @@ void TestTools::demoListPlaysFromTheFolderThatHoldsData()
     const QString file = dir.filePath(QStringLiteral("data/data.db"));
     DatabaseTool::createDatabase(file, true);
     const QStringList lists = rows(file, QStringLiteral("select type_name from d_type"));
-    QCOMPARE(lists, QStringList{QString::fromLatin1(DatabaseTool::kDemoListName)});
+    QCOMPARE(lists, QStringList{"Everyday words"});
     const QStringList words = rows(file, QStringLiteral("select word_name, word_sound, word_order from d_word order by word_order"));
-    QCOMPARE(words.size(), DatabaseTool::demoWords().size());
-    QVERIFY(words.size() >= 6 && words.size() <= 10);
-    int order = 0;
+    QCOMPARE(words, (QStringList{"apple|data/sounds/apple.mp3|1", "house|data/sounds/house.mp3|2",
+                                 "green|data/sounds/green.mp3|3", "water|data/sounds/water.mp3|4",
+                                 "school|data/sounds/school.mp3|5", "friend|data/sounds/friend.mp3|6",
+                                 "happy|data/sounds/happy.mp3|7", "little|data/sounds/little.mp3|8"}));
     for (const QString &row : words) {
         const QStringList columns = row.split(QLatin1Char('|'));
-        QCOMPARE(columns.at(2).toInt(), ++order);
-        QVERIFY(QDir::isRelativePath(columns.at(1)));
         const QFileInfo sound(QDir(dir.path()).filePath(columns.at(1)));
         QVERIFY2(sound.isFile(), qPrintable(columns.at(1)));
         QVERIFY(sound.size() > 1000);
@@ -104,6 +118,26 @@ void TestTools::demoListPlaysFromTheFolderThatHoldsData()
         const QByteArray head = mp3.read(3);
         QVERIFY(head == "ID3" || (quint8(head.at(0)) == 0xFF && (quint8(head.at(1)) & 0xE0) == 0xE0));
     }
+}
+
+void TestTools::demoKeepsRecordingsAlreadyThere()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data/sounds")));
+    const QString own = dir.filePath(QStringLiteral("data/sounds/apple.mp3"));
+    QFile mine(own);
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("the teacher's own recording");
+    mine.close();
+
+    try {
+        DatabaseTool::createDatabase(dir.filePath(QStringLiteral("data/data.db")), true);
+    } catch (const Exception &e) {
+        QFAIL(qPrintable(e.message()));
+    }
+    QCOMPARE(contents(own), QByteArray("the teacher's own recording"));
+    // The others were copied.
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("data/sounds/house.mp3"))).size() > 1000);
 }
 
 void TestTools::refusesToOverwrite_data()
@@ -141,22 +175,69 @@ void TestTools::refusesToOverwrite()
     QCOMPARE(f.readAll(), existing);
 }
 
+void TestTools::failedCreationLeavesNoFile_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("message");
+    // A file where the recordings' folder must go: the database is complete by then.
+    QTest::newRow("recordings cannot be copied") << "data/sounds" << "Cannot create the folder";
+    QTest::newRow("no folder for the database") << "data" << "Cannot create the folder";
+}
+
+void TestTools::failedCreationLeavesNoFile()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QFileInfo(dir.filePath(obstacle)).path()));
+    QFile blocker(dir.filePath(obstacle));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    try {
+        DatabaseTool::createDatabase(dir.filePath(QStringLiteral("data/data.db")), true);
+        QFAIL("created in spite of the obstacle");
+    } catch (const Exception &e) {
+        QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+    }
+    // Nothing but the obstacle: no database, no temporary file.
+    QDir data(dir.filePath(QStringLiteral("data")));
+    if (obstacle == QLatin1String("data"))
+        QVERIFY(QFileInfo(data.path()).isFile());
+    else
+        QCOMPARE(data.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"sounds"});
+}
+
 void TestTools::commandLine()
 {
     QTemporaryDir dir;
-    const ToolRun first = runTool(dir.path(), {QStringLiteral("--demo")});
+    ToolRun first;
+    QVERIFY(runTool(dir.path(), {QStringLiteral("--demo")}, &first));
     QCOMPARE(first.exitCode, 0);
+    QCOMPARE(first.output, QStringLiteral("Created data/data.db with the demo list\n"));
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("data/data.db"))).isFile());
 
-    const ToolRun again = runTool(dir.path(), {QStringLiteral("--demo")});
-    QVERIFY(again.exitCode != 0);
+    ToolRun again;
+    QVERIFY(runTool(dir.path(), {QStringLiteral("--demo")}, &again));
+    QCOMPARE(again.exitCode, 1);
     QVERIFY2(again.output.contains(QStringLiteral("already exists")), qPrintable(again.output));
 
-    const ToolRun named = runTool(dir.path(), {QStringLiteral("other place/it's ünïcode.db")});
+    ToolRun named;
+    QVERIFY(runTool(dir.path(), {QStringLiteral("other place/it's ünïcode.db")}, &named));
     QCOMPARE(named.exitCode, 0);
     QCOMPARE(rows(dir.filePath(QStringLiteral("other place/it's ünïcode.db")), QStringLiteral("select count(*) from d_word")),
              QStringList{"0"});
 }
 
-SPELLDECK_TEST_MAIN(TestTools)
+void TestTools::commandLineRefusesTwoFiles()
+{
+    QTemporaryDir dir;
+    ToolRun run;
+    QVERIFY(runTool(dir.path(), {QStringLiteral("a.db"), QStringLiteral("b.db")}, &run));
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.output, QStringLiteral("spelldeck-db: give at most one file\n"));
+    QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestTools)
 #include "tst_tools.moc"

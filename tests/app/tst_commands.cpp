@@ -1,12 +1,19 @@
-// The main window's Create and Edit commands, end to end through the real windows.
-#include "Driving.h"
+// The main window's Test, Create and Edit commands, end to end through the real windows.
+#include "../spelltest/Learner.h"
+
+#include "ModalDriver.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
+#include "TestMain.h"
+#include "Widgets.h"
 #include "uDM.h"
 #include "uMain.h"
+#include "uSelected.h"
 
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
 #include <QWindow>
-#include <QtTest>
 
 #include <memory>
 
@@ -24,7 +31,7 @@ struct Fixture
 
 } // namespace
 
-class TestListCommands : public QObject
+class TestCommands : public QObject
 {
     Q_OBJECT
 
@@ -38,23 +45,27 @@ private slots:
     void editOpensEditor();
     void editOpensNoEditor_data();
     void editOpensNoEditor();
+    void testOnTheDemoList();
 
 private:
     std::unique_ptr<Fixture> f;
 };
 
-void TestListCommands::createOpensEditor()
+void TestCommands::createOpensEditor()
 {
     const QPoint beside = f->main.childPosition();
     QPoint dialogAt;
     QPoint editorAt;
     QString caption;
-    ModalScript script({[&](QWidget *dialog) {
+    QList<QWidget *> owners;
+    ModalDriver script({[&](QWidget *dialog) {
+                            owners << dialog->parentWidget();
                             dialogAt = dialog->pos();
                             typeInto(child<QLineEdit>(dialog, "sEdit1"), QStringLiteral("Tom's week"));
                             QVERIFY(press(dialog, "sButton2"));
                         },
                         [&](QWidget *editor) {
+                            owners << editor->parentWidget();
                             editorAt = editor->pos();
                             caption = editor->windowHandle()->title();
                             QVERIFY(press(editor, "btnAdd"));
@@ -65,6 +76,8 @@ void TestListCommands::createOpensEditor()
     QVERIFY(press(&f->main, "btnCreate"));
 
     QCOMPARE(script.seen(), QStringList({QStringLiteral("TfrmCreate"), QStringLiteral("TfrmEditor")}));
+    // Owned by the main window: in front of it, without a taskbar entry of their own.
+    QCOMPARE(owners, (QList<QWidget *>{&f->main, &f->main}));
     QCOMPARE(dialogAt, beside);
     QCOMPARE(editorAt, beside);
     QCOMPARE(caption, QStringLiteral("Creating spelldeck: Tom's week"));
@@ -76,7 +89,7 @@ void TestListCommands::createOpensEditor()
     QVERIFY(f->boxes.errors().isEmpty());
 }
 
-void TestListCommands::createOpensNoEditor_data()
+void TestCommands::createOpensNoEditor_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QStringList>("stored");
@@ -87,7 +100,7 @@ void TestListCommands::createOpensNoEditor_data()
     QTest::newRow("failed Create, then Cancel") << "failed" << QStringList() << 1;
 }
 
-void TestListCommands::createOpensNoEditor()
+void TestCommands::createOpensNoEditor()
 {
     QFETCH(QString, how);
     QFETCH(QStringList, stored);
@@ -95,7 +108,7 @@ void TestListCommands::createOpensNoEditor()
     if (how == QLatin1String("failed"))
         f->db.exec(QStringLiteral("create trigger refuse before insert on d_type "
                                   "begin select raise(abort, 'database is locked'); end"));
-    ModalScript script({[&](QWidget *dialog) {
+    ModalDriver script({[&](QWidget *dialog) {
         if (how == QLatin1String("empty name")) {
             QVERIFY(press(dialog, "sButton2"));
             return;
@@ -115,7 +128,7 @@ void TestListCommands::createOpensNoEditor()
     QCOMPARE(f->boxes.errors().size(), errors);
 }
 
-void TestListCommands::editOpensEditor()
+void TestCommands::editOpensEditor()
 {
     const QString week1 = f->db.addList(QStringLiteral("Week 1"));
     const QString week2 = f->db.addList(QStringLiteral("Week 2"));
@@ -126,12 +139,22 @@ void TestListCommands::editOpensEditor()
     QPoint editorAt;
     QString caption;
     QStringList rows;
-    ModalScript script({[&](QWidget *chooser) {
+    QList<QWidget *> owners;
+    QStringList chooserButtons;
+    ModalDriver script({[&](QWidget *chooser) {
+                            owners << chooser->parentWidget();
+                            // Manage mode: lists can be renamed and removed here.
+                            for (const char *name : {"btnOpen", "btnRemove", "btnRename", "btnClose"}) {
+                                auto *button = child<QPushButton>(chooser, name);
+                                if (button->isVisible())
+                                    chooserButtons << button->text();
+                            }
                             QListWidget *lists = child<QListWidget>(chooser, "lstWord");
                             clickRow(lists, int(shownRows(lists).indexOf(QStringLiteral("Week 2"))));
                             QVERIFY(press(chooser, "btnOpen"));
                         },
                         [&](QWidget *editor) {
+                            owners << editor->parentWidget();
                             editorAt = editor->pos();
                             caption = editor->windowHandle()->title();
                             rows = shownRows(child<QListWidget>(editor, "lstWord"));
@@ -140,25 +163,27 @@ void TestListCommands::editOpensEditor()
     QVERIFY(press(&f->main, "btnEdit"));
 
     QCOMPARE(script.seen(), QStringList({QStringLiteral("TfrmSelected"), QStringLiteral("TfrmEditor")}));
+    QCOMPARE(chooserButtons, (QStringList{"Open", "Remove", "Rename", "Close"}));
+    QCOMPARE(owners, (QList<QWidget *>{&f->main, &f->main}));
     QCOMPARE(editorAt, beside);
     QCOMPARE(caption, QStringLiteral("Editing spelldeck: Week 2"));
     QCOMPARE(rows, QStringList({QStringLiteral("pear"), QStringLiteral("plum")}));
 }
 
-void TestListCommands::editOpensNoEditor_data()
+void TestCommands::editOpensNoEditor_data()
 {
     QTest::addColumn<bool>("wordsUnreadable");
     QTest::newRow("chooser closed") << false;
     QTest::newRow("words cannot be read") << true;
 }
 
-void TestListCommands::editOpensNoEditor()
+void TestCommands::editOpensNoEditor()
 {
     QFETCH(bool, wordsUnreadable);
     f->db.addList(QStringLiteral("Week 1"));
     if (wordsUnreadable)
         f->db.exec(QStringLiteral("alter table d_word rename to d_words"));
-    ModalScript script({[&](QWidget *chooser) {
+    ModalDriver script({[&](QWidget *chooser) {
         clickRow(child<QListWidget>(chooser, "lstWord"), 0);
         QVERIFY(press(chooser, wordsUnreadable ? "btnOpen" : "btnClose"));
     }});
@@ -170,5 +195,60 @@ void TestListCommands::editOpensNoEditor()
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-QTEST_MAIN(TestListCommands)
-#include "tst_listcommands.moc"
+void TestCommands::testOnTheDemoList()
+{
+    f.reset();
+    ScriptedToolkit boxes;
+    TestDatabase db(TestDatabase::Demo);
+    TDM dm;
+    TfrmMain frmMain;
+    frmMain.show();
+    const QPoint beside = frmMain.childPosition();
+
+    // The chooser, in pick mode: take the demo list with Ok.
+    QStringList chooserButtons;
+    QWidget *chooserOwner = nullptr;
+    int listed = 0;
+    const auto choose = [&](QWidget *modal) {
+        if (!qobject_cast<TfrmSelected *>(modal))
+            return false;
+        chooserOwner = modal->parentWidget();
+        for (const char *name : {"btnOpen", "btnRemove", "btnRename", "btnClose"}) {
+            auto *button = child<QPushButton>(modal, name);
+            if (button->isVisible())
+                chooserButtons << button->text();
+        }
+        auto *lstWord = child<QListWidget>(modal, "lstWord");
+        listed = lstWord->count();
+        clickRow(lstWord, 0);
+        if (!press(modal, "btnOpen"))
+            QTest::qFail("Ok cannot be pressed", __FILE__, __LINE__);
+        return true;
+    };
+    boxes.answerQuestion(false);
+    Learner learner({"Apple", "house", "green", "water", "school", "friend", "happy", "little"}, choose);
+    QVERIFY(press(&frmMain, "btnTest"));
+
+    QCOMPARE(chooserButtons, (QStringList{"Ok", "Close"}));
+    QCOMPARE(chooserOwner, &frmMain);
+    QCOMPARE(listed, 1);
+    QCOMPARE(learner.steps.size(), 8);
+    QCOMPARE(learner.steps[0].owner, &frmMain);
+    QCOMPARE(learner.steps[0].title, QStringLiteral("Test spelldeck - Everyday words"));
+    QCOMPARE(learner.steps[0].position, beside);
+    QCOMPARE(learner.steps[0].state, QStringLiteral("Word 1 of 8"));
+    // The demo recordings sit next to the database; their stored paths are relative.
+    QCOMPARE(learner.steps[0].played, QStringLiteral("data/sounds/apple.mp3"));
+    QVERIFY(QFileInfo::exists(learner.steps[0].played));
+    QCOMPARE(learner.corrections.size(), 1);
+    QCOMPARE(learner.corrections[0].rightWord, QStringLiteral("apple"));
+    QStringList texts;
+    for (const auto &box : boxes.boxes())
+        texts << box.text;
+    QCOMPARE(texts, (QStringList{"You have finished all your words!\n\rYou made 1 errors.",
+                                 "Do you want to try the ones you missed over again?"}));
+    QVERIFY(boxes.errors().isEmpty());
+}
+
+SPELLDECK_TEST_MAIN(TestCommands)
+#include "tst_commands.moc"

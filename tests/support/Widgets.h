@@ -1,23 +1,34 @@
 #pragma once
 
-// Driving windows as the user does: by mouse and keyboard, controls found by object name.
+// Finding and using controls as the user does: by object name, with the mouse and the keyboard.
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
+#include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
+#include <exception>
 
+// Raised after a failed lookup has been recorded, so the test goes no further with a missing control.
+class MissingControl : public std::exception
+{
+public:
+    const char *what() const noexcept override { return "missing control"; }
+};
+
+// The control `name` of `window`; a missing one fails the test with its name.
 template <typename T = QWidget>
 T *child(const QWidget *window, const char *name)
 {
-    T *found = window->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
+    T *found = window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+    if (!found) {
+        QTest::qFail(qPrintable(QStringLiteral("no control %1 of type %2 in %3")
+                                    .arg(QString::fromLatin1(name), QString::fromLatin1(T::staticMetaObject.className()),
+                                         window ? QString::fromLatin1(window->metaObject()->className())
+                                                : QStringLiteral("no window"))),
+                     __FILE__, __LINE__);
+        throw MissingControl();
+    }
     return found;
 }
 
@@ -74,43 +85,3 @@ inline int selectedRow(const QListWidget *list)
     const QList<QListWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.constFirst());
 }
-
-// Each program-modal window that opens is handed to the next step, in order; a window that opens
-// when no step is left is recorded and closed, so an unexpected window cannot hang the test.
-class ModalScript : public QObject
-{
-public:
-    using Step = std::function<void(QWidget *)>;
-
-    explicit ModalScript(QList<Step> steps) : m_steps(std::move(steps))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-    }
-
-    // Class names of the windows seen, in order.
-    const QStringList &seen() const { return m_seen; }
-    int stepsLeft() const { return int(m_steps.size()); }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_current)
-            return;
-        m_current = modal;
-        m_seen << QString::fromLatin1(modal->metaObject()->className());
-        if (m_steps.isEmpty()) {
-            modal->close();
-            return;
-        }
-        const Step step = m_steps.takeFirst();
-        step(modal);
-    }
-
-    QList<Step> m_steps;
-    QPointer<QWidget> m_current;
-    QStringList m_seen;
-    QTimer m_timer;
-};

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Runs the X11 placement test on a private Xvfb server (1280 x 800, no panels), with or without a
+# window manager. Usage: x11_placement.sh TEST_PROGRAM none|openbox MAIN_FRAME ABOUT_FRAME
+# Frames are x,y,width,height. Exits 77 (a skip) when Xvfb or the window manager is not installed.
+set -u
+program=$1
+manager=$2
+export SPELLDECK_EXPECT_MAIN=$3
+export SPELLDECK_EXPECT_ABOUT=$4
+
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed" >&2; exit 77; }
+if [ "$manager" != none ]; then
+    command -v "$manager" >/dev/null || { echo "SKIP: $manager is not installed" >&2; exit 77; }
+fi
+
+# A display number nobody uses, taken atomically by Xvfb's own lock file.
+display=
+pids=
+cleanup() { [ -n "$pids" ] && kill $pids 2>/dev/null; wait 2>/dev/null; }
+trap cleanup EXIT
+n=$(( 200 + $$ % 500 ))
+for attempt in 1 2 3 4 5 6 7 8 9 10; do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+        pid=$!
+        for wait in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$pid" 2>/dev/null; then
+            display=:$n
+            pids=$pid
+            break
+        fi
+    fi
+    n=$((n + 1))
+done
+[ -n "$display" ] || { echo "FAIL: no X server could be started" >&2; exit 1; }
+export DISPLAY=$display
+
+if [ "$manager" != none ]; then
+    "$manager" --sm-disable >/dev/null 2>&1 &
+    pids="$pids $!"
+    # Ready once it announces itself on the root window.
+    for wait in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
+
+QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$program"
