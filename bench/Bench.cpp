@@ -11,7 +11,8 @@
 
 BenchDatabase::BenchDatabase() : previous(QDir::currentPath())
 {
-    folder = QDir::temp().filePath(QStringLiteral("spelldeck-bench-") + QUuid::createUuid().toString(QUuid::Id128));
+    folder = QDir::temp().filePath(QStringLiteral("spelldeck-bench-") +
+                                   QUuid::createUuid().toString(QUuid::Id128));
     const QString file = folder + QLatin1Char('/') + QString::fromLatin1(Schema::kDatabasePath);
     DatabaseTool::createDatabase(file, false);
     {
@@ -26,7 +27,8 @@ BenchDatabase::BenchDatabase() : previous(QDir::currentPath())
             query.exec();
         }
         bigListId = QStringLiteral("1");
-        query.prepare(QStringLiteral("insert into d_word(word_name, word_sound, type_id, word_order) values(?, ?, 1, ?)"));
+        query.prepare(QStringLiteral(
+            "insert into d_word(word_name, word_sound, type_id, word_order) values(?, ?, 1, ?)"));
         for (int i = 1; i <= 10000; ++i) {
             query.addBindValue(QStringLiteral("word%1").arg(i));
             query.addBindValue(QStringLiteral("data/sounds/word%1.mp3").arg(i));

@@ -25,8 +25,8 @@ inline void measure(const QString &name, int runs, const std::function<void()> &
     std::sort(times.begin(), times.end());
     QTextStream out(stdout);
     out << qSetFieldWidth(52) << Qt::left << name << qSetFieldWidth(0) << " median "
-                        << QString::number(times[times.size() / 2], 'f', 2) << " ms   fastest "
-                        << QString::number(times.front(), 'f', 2) << " ms   (" << runs << " runs)\n";
+        << QString::number(times[times.size() / 2], 'f', 2) << " ms   fastest "
+        << QString::number(times.front(), 'f', 2) << " ms   (" << runs << " runs)\n";
 }
 
 // Windows drawn off screen and sound written nowhere, unless the caller's environment says otherwise.

@@ -39,7 +39,8 @@ int main(int argc, char **argv)
     });
     int order = 10000;
     measure(QStringLiteral("InsertWord and its id read back"), 50, [&] {
-        dm.qry.setSQL(Catalogue::InsertWord(QStringLiteral("new"), QStringLiteral("new.mp3"), data.bigListId, ++order));
+        dm.qry.setSQL(
+            Catalogue::InsertWord(QStringLiteral("new"), QStringLiteral("new.mp3"), data.bigListId, ++order));
         dm.qry.execSQL();
         (void)dm.qry.lastInsertId();
     });

@@ -73,8 +73,9 @@ void Connection::setDatabasePath(const QString &path)
 void Connection::open()
 {
     close();
-    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
-                                                     : QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_name);
+    QSqlDatabase db = QSqlDatabase::contains(m_name)
+                          ? QSqlDatabase::database(m_name, false)
+                          : QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_name);
     if (!db.isValid())
         raise(db.lastError());
     db.setDatabaseName(readWriteUri(m_path));

@@ -22,8 +22,7 @@ void setErrorReporter(ErrorReporter reporter);
 void reportCurrentException() noexcept;
 
 // Runs f; an exception it raises is reported and goes no further. Every handler runs through here.
-template <typename F>
-void guarded(F &&f) noexcept
+template <typename F> void guarded(F &&f) noexcept
 {
     try {
         std::forward<F>(f)();

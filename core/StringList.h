@@ -7,8 +7,7 @@
 
 // An ordered list of texts, each with a reference to an object it does not own.
 // Access by index checks the bounds and raises EListError, as callers rely on.
-template <typename T>
-class StringList
+template <typename T> class StringList
 {
 public:
     void add(const QString &text, T *object) { m_items.append({text, object}); }

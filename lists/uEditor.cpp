@@ -53,8 +53,8 @@ TfrmEditor::TfrmEditor(QWidget *parent)
 
 TfrmEditor::~TfrmEditor() = default;
 
-std::unique_ptr<TfrmEditor> TfrmEditor::Create(QWidget *parent, const QString &ATypeID, const QString &ATypeName,
-                                               bool ANew, int ALeft, int ATop)
+std::unique_ptr<TfrmEditor> TfrmEditor::Create(QWidget *parent, const QString &ATypeID,
+                                               const QString &ATypeName, bool ANew, int ALeft, int ATop)
 {
     auto frmEditor = std::make_unique<TfrmEditor>(parent);
     frmEditor->move(ALeft, ATop);

@@ -23,8 +23,8 @@ public:
 
     // ShowWord up to showing the window: placed, bound to the list, captioned and, unless the list is
     // new, filled with its words.
-    static std::unique_ptr<TfrmEditor> Create(QWidget *parent, const QString &ATypeID, const QString &ATypeName,
-                                              bool ANew, int ALeft, int ATop);
+    static std::unique_ptr<TfrmEditor> Create(QWidget *parent, const QString &ATypeID,
+                                              const QString &ATypeName, bool ANew, int ALeft, int ATop);
 
     void lstWordClick();
     void btnAddClick();

@@ -119,9 +119,8 @@ void TfrmSelected::btnRenameClick()
     TTypeData *record = GetTypeData();
     if (!record)
         return;
-    const QString name = Toolkit::instance().inputText(this, tr("Rename"),
-                                                       tr("Please enter the name of the new spelldeck:"),
-                                                       record->Name);
+    const QString name = Toolkit::instance().inputText(
+        this, tr("Rename"), tr("Please enter the name of the new spelldeck:"), record->Name);
     qryType.close();
     qryType.setSQL(Catalogue::RenameList(name, record->ID));
     qryType.execSQL();

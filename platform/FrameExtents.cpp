@@ -27,8 +27,7 @@ struct FreeDeleter
 {
     void operator()(void *p) const { std::free(p); }
 };
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
 
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
@@ -46,7 +45,8 @@ Reply<xcb_get_property_reply_t> property(xcb_connection_t *connection, xcb_windo
 
 bool windowManagerRuns(xcb_connection_t *connection, xcb_window_t root)
 {
-    const auto check = property(connection, root, atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
+    const auto check =
+        property(connection, root, atom(connection, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW, 1);
     return check && xcb_get_property_value_length(check.get()) == int(sizeof(xcb_window_t));
 }
 

@@ -25,7 +25,9 @@ const QEvent::Type kNotifyEvent = static_cast<QEvent::Type>(QEvent::registerEven
 class NotifyEvent : public QEvent
 {
 public:
-    NotifyEvent(quint64 request, TMPNotifyValues value) : QEvent(kNotifyEvent), request(request), value(value) {}
+    NotifyEvent(quint64 request, TMPNotifyValues value) : QEvent(kNotifyEvent), request(request), value(value)
+    {
+    }
 
     const quint64 request;
     const TMPNotifyValues value;
@@ -172,7 +174,8 @@ void TMediaPlayer::Open()
         throw EMCIDeviceError(tr("The sound file \"%1\" does not exist.").arg(m_fileName));
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EMCIDeviceError(tr("The sound file \"%1\" cannot be read: %2.").arg(m_fileName, file.errorString()));
+        throw EMCIDeviceError(
+            tr("The sound file \"%1\" cannot be read: %2.").arg(m_fileName, file.errorString()));
     QByteArray data = file.readAll();
     file.close();
 

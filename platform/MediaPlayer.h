@@ -7,10 +7,25 @@
 struct _Mix_Music;
 
 // What the player reports as its mode.
-enum TMPModes { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaused, mpOpen };
+enum TMPModes
+{
+    mpNotReady,
+    mpStopped,
+    mpPlaying,
+    mpRecording,
+    mpSeeking,
+    mpPaused,
+    mpOpen
+};
 
 // How the request behind a notification ended.
-enum TMPNotifyValues { nvSuccessful, nvSuperseded, nvAborted, nvFailure };
+enum TMPNotifyValues
+{
+    nvSuccessful,
+    nvSuperseded,
+    nvAborted,
+    nvFailure
+};
 
 // The media player control: opens one sound file and plays it. Never shown; it only carries the
 // playback of a window and tells that window, through OnNotify, when a play request has ended.

@@ -122,7 +122,8 @@ QPoint childPlacement(const QWidget *mainWindow)
 QPoint centredIn(const QRect &area, QSize outer)
 {
     // Integer division in C++ already drops the fraction toward zero, negative differences included.
-    return {area.left() + (area.width() - outer.width()) / 2, area.top() + (area.height() - outer.height()) / 2};
+    return {area.left() + (area.width() - outer.width()) / 2,
+            area.top() + (area.height() - outer.height()) / 2};
 }
 
 QPoint centredOver(const QRect &owner, QSize outer, const QRect &desktop)

@@ -17,7 +17,8 @@ QFont pixelFont(const QString &family, int pixels);
 // The face every window is laid out with.
 QFont formFont();
 
-enum class TitleButtons {
+enum class TitleButtons
+{
     Close,              // a close box only
     SystemMenuClose,    // system menu and close box
     SystemMenuMinimise, // system menu, minimise and close box; no maximise

@@ -59,8 +59,9 @@ QString InsertWord(const QString &word, const QString &sound, const QString &typ
 
 QString UpdateWord(const QString &word, const QString &sound, const QString &wordId)
 {
-    return QStringLiteral("update d_word set word_name ='") + escaped(word) + QStringLiteral("', word_sound='") +
-           escaped(sound) + QStringLiteral("' where word_id=") + identifier(wordId);
+    return QStringLiteral("update d_word set word_name ='") + escaped(word) +
+           QStringLiteral("', word_sound='") + escaped(sound) + QStringLiteral("' where word_id=") +
+           identifier(wordId);
 }
 
 QString DeleteWord(const QString &wordId)

@@ -18,7 +18,7 @@ class TData
 public:
     QString ID; // word_id as decimal digits
     QString Name;
-    QString Sound; // the sound file's path exactly as stored
+    QString Sound;    // the sound file's path exactly as stored
     qint32 Order = 0; // 1-based position in its list as the editor holds it
 };
 

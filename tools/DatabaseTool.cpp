@@ -30,7 +30,8 @@ void addDemoList(QSqlDatabase &db, const QString &soundFolderForPaths)
     if (!query.exec())
         fail(QStringLiteral("Cannot add the demo list: "), query.lastError());
     const qint64 typeId = query.lastInsertId().toLongLong();
-    query.prepare(QStringLiteral("insert into d_word(word_name, word_sound, type_id, word_order) values(?, ?, ?, ?)"));
+    query.prepare(
+        QStringLiteral("insert into d_word(word_name, word_sound, type_id, word_order) values(?, ?, ?, ?)"));
     int order = 0;
     for (const QString &word : demoWords()) {
         query.addBindValue(word);
@@ -50,7 +51,10 @@ void addDemoList(QSqlDatabase &db, const QString &soundFolderForPaths)
 class ScratchConnection
 {
 public:
-    ScratchConnection() : m_name(QStringLiteral("spelldeck-db-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+    ScratchConnection()
+        : m_name(QStringLiteral("spelldeck-db-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    {
+    }
     ~ScratchConnection() { QSqlDatabase::removeDatabase(m_name); }
     ScratchConnection(const ScratchConnection &) = delete;
     ScratchConnection &operator=(const ScratchConnection &) = delete;
@@ -84,8 +88,10 @@ void copyDemoSounds(const QDir &soundDir)
             continue; // a recording of the user's own is kept
         QFile source(QStringLiteral(":/sounds/") + word + QStringLiteral(".mp3"));
         if (!source.copy(target))
-            throw Exception(QStringLiteral("Cannot copy the recording \"%1\": %2").arg(target, source.errorString()));
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            throw Exception(
+                QStringLiteral("Cannot copy the recording \"%1\": %2").arg(target, source.errorString()));
+        QFile::setPermissions(target,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 }
 
@@ -111,7 +117,8 @@ void createDatabase(const QString &path, bool demo)
     // failure never leaves a half-made database where the program looks for one.
     QTemporaryFile temporary(folder.filePath(QStringLiteral(".data-XXXXXX.db")));
     if (!temporary.open())
-        throw Exception(QStringLiteral("Cannot create a file in \"%1\": %2").arg(folder.path(), temporary.errorString()));
+        throw Exception(
+            QStringLiteral("Cannot create a file in \"%1\": %2").arg(folder.path(), temporary.errorString()));
     temporary.close();
 
     // Sound paths are relative to the folder that holds the database's folder, where the program runs.

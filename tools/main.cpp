@@ -15,7 +15,8 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Creates an empty Spelldeck database (by default %1 under the current folder).").arg(QString::fromLatin1(Schema::kDatabasePath)));
+        QStringLiteral("Creates an empty Spelldeck database (by default %1 under the current folder).")
+            .arg(QString::fromLatin1(Schema::kDatabasePath)));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption demo(QStringLiteral("demo"),

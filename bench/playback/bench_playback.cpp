@@ -81,8 +81,8 @@ void report(const QString &name, std::vector<double> values)
     std::sort(values.begin(), values.end());
     QTextStream out(stdout);
     out << qSetFieldWidth(52) << Qt::left << name << qSetFieldWidth(0) << " median "
-                        << QString::number(values[values.size() / 2], 'f', 2) << " ms   worst "
-                        << QString::number(values.back(), 'f', 2) << " ms   (" << values.size() << " runs)" << Qt::endl;
+        << QString::number(values[values.size() / 2], 'f', 2) << " ms   worst "
+        << QString::number(values.back(), 'f', 2) << " ms   (" << values.size() << " runs)" << Qt::endl;
 }
 
 // About 1 MB of MP3: 66 s of a gliding tone at 128 kbit/s, encoded with lame.
@@ -187,8 +187,8 @@ int main(int argc, char **argv)
     Mix_QuerySpec(&frequency, &format, &channels);
     out << "audio driver " << SDL_GetCurrentAudioDriver() << ", " << frequency << " Hz, " << channels
         << " channels" << Qt::endl;
-    out << qSetFieldWidth(52) << Qt::left << "first btnPlayClick (opens the sound device)" << qSetFieldWidth(0)
-        << " " << QString::number(coldOpen, 'f', 2) << " ms" << Qt::endl;
+    out << qSetFieldWidth(52) << Qt::left << "first btnPlayClick (opens the sound device)"
+        << qSetFieldWidth(0) << " " << QString::number(coldOpen, 'f', 2) << " ms" << Qt::endl;
     report(QStringLiteral("btnPlayClick to first buffer of the word"), toBuffer);
     report(QStringLiteral("btnPlayClick to first audible buffer"), toAudible);
     out << "  (the recording itself starts with " << QString::number(leadIn(word), 'f', 1)

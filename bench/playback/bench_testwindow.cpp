@@ -40,22 +40,26 @@ int main(int argc, char **argv)
     }
     std::sort(opened.begin(), opened.end());
     QTextStream out(stdout);
-    out << qSetFieldWidth(52) << Qt::left << "ShowSpelldeck on 10,000 words, until shown"
-        << qSetFieldWidth(0) << " median " << QString::number(opened[opened.size() / 2], 'f', 2)
-        << " ms   worst " << QString::number(opened.back(), 'f', 2) << " ms   (" << opened.size()
-        << " runs)" << Qt::endl;
+    out << qSetFieldWidth(52) << Qt::left << "ShowSpelldeck on 10,000 words, until shown" << qSetFieldWidth(0)
+        << " median " << QString::number(opened[opened.size() / 2], 'f', 2) << " ms   worst "
+        << QString::number(opened.back(), 'f', 2) << " ms   (" << opened.size() << " runs)" << Qt::endl;
 
     // Where the time goes.
     std::unique_ptr<TfrmTest> form;
-    measure(QStringLiteral("  TfrmTest created"), 20, [&] { form = std::make_unique<TfrmTest>(); },
-            [&] { form.reset(); });
-    measure(QStringLiteral("  LoadData (10,000 words)"), 20, [&] { form->LoadData(data.bigListId); },
-            [&] { form = std::make_unique<TfrmTest>(); });
+    measure(
+        QStringLiteral("  TfrmTest created"), 20, [&] { form = std::make_unique<TfrmTest>(); },
+        [&] { form.reset(); });
+    measure(
+        QStringLiteral("  LoadData (10,000 words)"), 20, [&] { form->LoadData(data.bigListId); },
+        [&] { form = std::make_unique<TfrmTest>(); });
     measure(QStringLiteral("  ShowWord (first word, playing)"), 20, [&] { form->ShowWord(); });
-    measure(QStringLiteral("  shown (polish, layout, first paint)"), 20, [&] {
-        form->show();
-        QApplication::processEvents();
-    }, [&] { form = std::make_unique<TfrmTest>(); });
+    measure(
+        QStringLiteral("  shown (polish, layout, first paint)"), 20,
+        [&] {
+            form->show();
+            QApplication::processEvents();
+        },
+        [&] { form = std::make_unique<TfrmTest>(); });
     form.reset();
     return 0;
 }

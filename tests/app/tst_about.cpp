@@ -101,7 +101,8 @@ void TestAbout::defaultState()
     QVERIFY(link);
     QCOMPARE(link->pos(), QPoint(8, 110));
     // Run from the build folder, the guide is the source tree's copy.
-    const QString guide = QFileInfo(QStringLiteral(SPELLDECK_SOURCE_DIR "/resources/guide/index.html")).canonicalFilePath();
+    const QString guide =
+        QFileInfo(QStringLiteral(SPELLDECK_SOURCE_DIR "/resources/guide/index.html")).canonicalFilePath();
     QCOMPARE(link->address(), QUrl::fromLocalFile(guide));
     QVERIFY(link->address().isLocalFile());
     QVERIFY(QFileInfo(link->address().toLocalFile()).isFile());

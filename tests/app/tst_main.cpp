@@ -77,9 +77,11 @@ void TestMain::windowLayout()
     QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
 
-    const QList<std::pair<const char *, QString>> buttons = {
-        {"btnTest", "Test Spelldeck"}, {"btnCreate", "Create Spelldeck"}, {"btnEdit", "Edit Spelldeck"},
-        {"sBitBtn1", "ABout"},         {"sBitBtn2", "Exit"}};
+    const QList<std::pair<const char *, QString>> buttons = {{"btnTest", "Test Spelldeck"},
+                                                             {"btnCreate", "Create Spelldeck"},
+                                                             {"btnEdit", "Edit Spelldeck"},
+                                                             {"sBitBtn1", "ABout"},
+                                                             {"sBitBtn2", "Exit"}};
     const QList<int> tops = {58, 112, 166, 274, 328};
     QWidget *previous = nullptr;
     for (int i = 0; i < buttons.size(); ++i) {

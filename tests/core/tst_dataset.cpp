@@ -153,7 +153,8 @@ void TestDataset::tableAppendReadsBackId()
     table.last();
     QCOMPARE(table.fieldByName(QStringLiteral("type_id")), QStringLiteral("3"));
     QCOMPARE(table.fieldByName(QStringLiteral("type_name")), QStringLiteral("third"));
-    QCOMPARE(db.scalar(QStringLiteral("select type_name from d_type where type_id = 3")), QStringLiteral("third"));
+    QCOMPARE(db.scalar(QStringLiteral("select type_name from d_type where type_id = 3")),
+             QStringLiteral("third"));
 }
 
 void TestDataset::failedPostStaysPendingUntilClose()
@@ -181,7 +182,8 @@ void TestDataset::failedPostStaysPendingUntilClose()
     table.append();
     table.setFieldValue(QStringLiteral("type_name"), QStringLiteral(""));
     table.post();
-    QCOMPARE(db.rows(QStringLiteral("select type_name, typeof(type_name) from d_type")), QStringList{"|text"});
+    QCOMPARE(db.rows(QStringLiteral("select type_name, typeof(type_name) from d_type")),
+             QStringList{"|text"});
 }
 
 void TestDataset::emptyTextIsStoredAsText_data()
@@ -206,8 +208,9 @@ void TestDataset::emptyTextIsStoredAsText()
     table.setFieldValue(QStringLiteral("type_id"), QStringLiteral("1"));
     table.post();
     // Never NULL: a later comparison with '' must find the row.
-    QCOMPARE(db.rows(QStringLiteral("select typeof(word_name), typeof(word_sound), word_name = '' from d_word")),
-             QStringList{"text|text|1"});
+    QCOMPARE(
+        db.rows(QStringLiteral("select typeof(word_name), typeof(word_sound), word_name = '' from d_word")),
+        QStringList{"text|text|1"});
     QCOMPARE(table.fieldByName(QStringLiteral("word_name")), QString());
 }
 
@@ -215,10 +218,14 @@ void TestDataset::openFailures_data()
 {
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no file") << "nofile" << "unable to open database file";
-    QTest::newRow("no folder") << "nofolder" << "unable to open database file";
-    QTest::newRow("text file") << "text" << "file is not a database";
-    QTest::newRow("folder in its place") << "folder" << "unable to open database file";
+    QTest::newRow("no file") << "nofile"
+                             << "unable to open database file";
+    QTest::newRow("no folder") << "nofolder"
+                               << "unable to open database file";
+    QTest::newRow("text file") << "text"
+                               << "file is not a database";
+    QTest::newRow("folder in its place") << "folder"
+                                         << "unable to open database file";
 }
 
 void TestDataset::openFailures()

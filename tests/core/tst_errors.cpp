@@ -58,19 +58,32 @@ void TestErrors::errorReportAppendsPeriod_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "no such table: d_type" << "no such table: d_type.";
-    QTest::newRow("digit") << "List index out of bounds (0" << "List index out of bounds (0.";
-    QTest::newRow("question mark") << "Really?" << "Really?.";
-    QTest::newRow("colon") << "Failed:" << "Failed:.";
-    QTest::newRow("period") << "Done." << "Done.";
-    QTest::newRow("exclamation") << "Stop!" << "Stop!";
-    QTest::newRow("parenthesis") << "List index out of bounds (0)" << "List index out of bounds (0)";
-    QTest::newRow("quote") << "Cannot open \"x\"" << "Cannot open \"x\"";
-    QTest::newRow("comma") << "a," << "a,";
-    QTest::newRow("hyphen") << "a-" << "a-";
-    QTest::newRow("space") << "a " << "a ";
-    QTest::newRow("newline") << "a\n" << "a\n";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "no such table: d_type"
+                            << "no such table: d_type.";
+    QTest::newRow("digit") << "List index out of bounds (0"
+                           << "List index out of bounds (0.";
+    QTest::newRow("question mark") << "Really?"
+                                   << "Really?.";
+    QTest::newRow("colon") << "Failed:"
+                           << "Failed:.";
+    QTest::newRow("period") << "Done."
+                            << "Done.";
+    QTest::newRow("exclamation") << "Stop!"
+                                 << "Stop!";
+    QTest::newRow("parenthesis") << "List index out of bounds (0)"
+                                 << "List index out of bounds (0)";
+    QTest::newRow("quote") << "Cannot open \"x\""
+                           << "Cannot open \"x\"";
+    QTest::newRow("comma") << "a,"
+                           << "a,";
+    QTest::newRow("hyphen") << "a-"
+                            << "a-";
+    QTest::newRow("space") << "a "
+                           << "a ";
+    QTest::newRow("newline") << "a\n"
+                             << "a\n";
+    QTest::newRow("empty") << ""
+                           << "";
     QTest::newRow("non-ASCII") << QStringLiteral("Größe") << QStringLiteral("Größe.");
 }
 
@@ -91,15 +104,18 @@ void TestErrors::reportCatchesHandlerAndCreationErrors()
     emit component.clicked(false);
     emit component.clicked(true); // the program goes on: the handler runs again
     QCOMPARE(component.clicks, 2);
-    QCOMPARE(reports.reports(), (QStringList{"no such table: d_type.", "Handler failed?.", "Handler failed?."}));
+    QCOMPARE(reports.reports(),
+             (QStringList{"no such table: d_type.", "Handler failed?.", "Handler failed?."}));
 }
 
 void TestErrors::reportUsesInnermostMessage_data()
 {
     QTest::addColumn<QString>("inner");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("inner message") << "inner text" << "inner text.";
-    QTest::newRow("empty inner message: the outer one") << "" << "outer text.";
+    QTest::newRow("inner message") << "inner text"
+                                   << "inner text.";
+    QTest::newRow("empty inner message: the outer one") << ""
+                                                        << "outer text.";
 }
 
 void TestErrors::reportUsesInnermostMessage()

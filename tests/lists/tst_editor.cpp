@@ -799,14 +799,15 @@ void TestEditor::failedChange_data()
 {
     QTest::addColumn<QString>("refused"); // the statement the database refuses
     QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("row");         // selected before the change; -1: none
-    QTest::addColumn<QString>("action");  // the button that starts the change
+    QTest::addColumn<int>("row");        // selected before the change; -1: none
+    QTest::addColumn<QString>("action"); // the button that starts the change
     QTest::addColumn<QStringList>("enabled");
     QTest::addColumn<QStringList>("afterRetry"); // rows once the cause is gone and Save is pressed again
 
     QTest::newRow("a new word") << "insert"
                                 << "database or disk is full." << -1 << "btnAdd"
-                                << names("edtWord edtSound btnSave btnCancel") << names("apple pear plum peach");
+                                << names("edtWord edtSound btnSave btnCancel")
+                                << names("apple pear plum peach");
     QTest::newRow("a changed word") << "update"
                                     << "database is locked." << 1 << "btnEdit"
                                     << names("edtWord edtSound btnSave btnCancel btnUp btnDown btnRemove")
@@ -814,7 +815,8 @@ void TestEditor::failedChange_data()
     // Still listed, still selected; nothing to retry but the removal itself.
     QTest::newRow("a removed word") << "delete"
                                     << "database is locked." << 1 << "btnRemove"
-                                    << names("lstWord btnAdd btnEdit btnUp btnDown btnRemove") << QStringList();
+                                    << names("lstWord btnAdd btnEdit btnUp btnDown btnRemove")
+                                    << QStringList();
 }
 
 void TestEditor::failedChange()
@@ -827,8 +829,9 @@ void TestEditor::failedChange()
     QFETCH(QStringList, afterRetry);
     const QString id = makeList(names("apple pear plum"));
     const auto editor = open(id);
-    f->db.exec(QStringLiteral("create trigger refuse before %1 on d_word begin select raise(abort, '%2'); end")
-                   .arg(refused, message.chopped(1)));
+    f->db.exec(
+        QStringLiteral("create trigger refuse before %1 on d_word begin select raise(abort, '%2'); end")
+            .arg(refused, message.chopped(1)));
     if (row >= 0)
         clickRow(list(editor.get()), row);
     f->boxes.answerQuestion(true);

@@ -21,7 +21,8 @@ struct ButtonState
 
 ButtonState buttons(const QWidget *form)
 {
-    return {child<QPushButton>(form, "btnOpen")->isEnabled(), child<QPushButton>(form, "btnRemove")->isEnabled(),
+    return {child<QPushButton>(form, "btnOpen")->isEnabled(),
+            child<QPushButton>(form, "btnRemove")->isEnabled(),
             child<QPushButton>(form, "btnRename")->isEnabled()};
 }
 
@@ -83,9 +84,9 @@ void TestSelected::cleanup()
 {
     m_dm.reset();
     m_db.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().cbegin(),
-                                                                       QApplication::topLevelWidgets().cend(),
-                                                                       [](QWidget *w) { return w->isVisible(); }));
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                         [](QWidget *w) { return w->isVisible(); }));
 }
 
 void TestSelected::layout_data()
@@ -93,7 +94,8 @@ void TestSelected::layout_data()
     QTest::addColumn<bool>("pick");
     QTest::addColumn<QStringList>("visible");
     QTest::addColumn<QList<int>>("lefts");
-    QTest::newRow("manage") << false << QStringList{"Open", "Remove", "Rename", "Close"} << QList<int>{24, 119, 214, 309};
+    QTest::newRow("manage") << false << QStringList{"Open", "Remove", "Rename", "Close"}
+                            << QList<int>{24, 119, 214, 309};
     QTest::newRow("pick") << true << QStringList{"Ok", "Close"} << QList<int>{214, 309};
 }
 
@@ -208,7 +210,8 @@ void TestSelected::removeAskedAndStored()
     QCOMPARE(boxes.boxes().size(), 1);
     QCOMPARE(boxes.boxes().constFirst().kind, ScriptedToolkit::Question);
     QCOMPARE(boxes.boxes().constFirst().caption, QStringLiteral("Confirm Deletion"));
-    QCOMPARE(boxes.boxes().constFirst().text, QStringLiteral("Are you sure you wish to permanently delete this list?"));
+    QCOMPARE(boxes.boxes().constFirst().text,
+             QStringLiteral("Are you sure you wish to permanently delete this list?"));
     QCOMPARE(boxes.boxes().constFirst().owner.data(), &form);
     QCOMPARE(shownRows(::lists(&form)), lists);
     QCOMPARE(selectedRow(::lists(&form)), 0);
@@ -328,11 +331,16 @@ void TestSelected::showSelectWordResult_data()
     QTest::addColumn<bool>("pick");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("Open") << false << "open" << "second";
-    QTest::newRow("Ok") << true << "open" << "second";
-    QTest::newRow("Close after selecting") << false << "close" << "";
-    QTest::newRow("close box after selecting") << true << "closebox" << "";
-    QTest::newRow("Enter on the focused Ok") << true << "enter" << "second";
+    QTest::newRow("Open") << false << "open"
+                          << "second";
+    QTest::newRow("Ok") << true << "open"
+                        << "second";
+    QTest::newRow("Close after selecting") << false << "close"
+                                           << "";
+    QTest::newRow("close box after selecting") << true << "closebox"
+                                               << "";
+    QTest::newRow("Enter on the focused Ok") << true << "enter"
+                                             << "second";
 }
 
 void TestSelected::showSelectWordResult()

@@ -101,13 +101,15 @@ void TestMediaPlayer::openRefusesWhatItCannotPlay_data()
     QTest::addColumn<QString>("message");
 
     const QString missing = fixture(QStringLiteral("no-such-word.mp3"));
-    QTest::newRow("missing") << missing << QStringLiteral("The sound file \"%1\" does not exist.").arg(missing);
+    QTest::newRow("missing") << missing
+                             << QStringLiteral("The sound file \"%1\" does not exist.").arg(missing);
     const QString folder = QStringLiteral(SPELLDECK_FIXTURES);
     QTest::newRow("folder") << folder << QStringLiteral("\"%1\" is a folder, not a sound file.").arg(folder);
     QTest::newRow("no file named") << QString() << QStringLiteral("No sound file was named to open.");
     for (const char *name : {"empty.mp3", "text.mp3", "random.mp3"}) {
         const QString file = fixture(QString::fromLatin1(name));
-        QTest::newRow(name) << file << QStringLiteral("\"%1\" is not a sound file this program can play.").arg(file);
+        QTest::newRow(name) << file
+                            << QStringLiteral("\"%1\" is not a sound file this program can play.").arg(file);
     }
 }
 
@@ -365,7 +367,8 @@ void TestMediaPlayer::noSoundDeviceIsReportedAndRetried()
     const QString file = fixture(QStringLiteral("cat.mp3"));
     {
         TMediaPlayer player;
-        QCOMPARE(openError(player, file), QStringLiteral("No sound device can be opened to play \"%1\".").arg(file));
+        QCOMPARE(openError(player, file),
+                 QStringLiteral("No sound device can be opened to play \"%1\".").arg(file));
         QCOMPARE(player.Mode(), mpNotReady);
     }
     qputenv("SDL_AUDIODRIVER", driver);

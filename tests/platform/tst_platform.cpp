@@ -65,11 +65,16 @@ void TestPlatform::titleFromProgramFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("title");
-    QTest::newRow("upper case with extension") << "C:/Apps/SPELLDECK.EXE" << "Spelldeck";
-    QTest::newRow("lower case") << "/usr/bin/spelldeck" << "spelldeck";
-    QTest::newRow("several dots") << "/opt/My.Trainer.bin" << "My";
-    QTest::newRow("mixed case") << "/x/SpellDeck" << "Spelldeck";
-    QTest::newRow("starts with a dot") << "/x/.hidden" << "";
+    QTest::newRow("upper case with extension") << "C:/Apps/SPELLDECK.EXE"
+                                               << "Spelldeck";
+    QTest::newRow("lower case") << "/usr/bin/spelldeck"
+                                << "spelldeck";
+    QTest::newRow("several dots") << "/opt/My.Trainer.bin"
+                                  << "My";
+    QTest::newRow("mixed case") << "/x/SpellDeck"
+                                << "Spelldeck";
+    QTest::newRow("starts with a dot") << "/x/.hidden"
+                                       << "";
     QTest::newRow("non-ASCII") << QStringLiteral("/x/ÉCOLE.EXE") << QStringLiteral("École");
 }
 
@@ -142,24 +147,26 @@ void TestPlatform::playablePath_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("played"); // the file found; empty when none
 
-    QTest::newRow("relative, found as stored first") << "w.mp3" << QStringList{"cwd/w.mp3", "app/w.mp3"}
-                                                      << "w.mp3";
+    QTest::newRow("relative, found as stored first")
+        << "w.mp3" << QStringList{"cwd/w.mp3", "app/w.mp3"} << "w.mp3";
     QTest::newRow("relative, only in the program folder")
         << "sounds/w.mp3" << QStringList{"app/sounds/w.mp3"} << "{app}/sounds/w.mp3";
     QTest::newRow("relative, nowhere") << "w.mp3" << QStringList{} << "";
     QTest::newRow("absolute") << "{cwd}/w.mp3" << QStringList{"cwd/w.mp3"} << "{cwd}/w.mp3";
     QTest::newRow("absolute, missing") << "{cwd}/w.mp3" << QStringList{"app/w.mp3"} << "";
     QTest::newRow("empty") << "" << QStringList{"app/w.mp3"} << "";
-    QTest::newRow("a folder is not a file") << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3"} << "{app}/w.mp3";
+    QTest::newRow("a folder is not a file")
+        << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3"} << "{app}/w.mp3";
     QTest::newRow("folders only") << "w.mp3" << QStringList{"cwd/w.mp3/", "app/w.mp3/"} << "";
     // Plain concatenation: the program folder's separator and the path's own are both kept.
     QTest::newRow("no separator removed") << "/w.mp3" << QStringList{"app/w.mp3"} << "{app}//w.mp3";
-    QTest::newRow("spaces, quotes, accents") << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3"
-                                             << QStringList{} << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3";
+    QTest::newRow("spaces, quotes, accents")
+        << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3" << QStringList{}
+        << "{fixtures}/spaced 'quoted' wörd/crème brûlée.mp3";
     const QString deep = QStringLiteral("a-folder-name-of-some-forty-characters-x/").repeated(8) + "w.mp3";
     QTest::newRow("long path") << deep << QStringList{"cwd/" + deep} << deep;
-    QTest::newRow("path too long for the system") << QStringLiteral("x/").repeated(3000) + "w.mp3"
-                                                  << QStringList{"app/w.mp3"} << "";
+    QTest::newRow("path too long for the system")
+        << QStringLiteral("x/").repeated(3000) + "w.mp3" << QStringList{"app/w.mp3"} << "";
 }
 
 void TestPlatform::playablePath()
@@ -197,7 +204,8 @@ void TestPlatform::fileDialogFilter_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("nameFilters");
     QTest::newRow("patterns already shown") << "MP3 File(*.mp3)|*.mp3" << QStringList{"MP3 File(*.mp3)"};
-    QTest::newRow("patterns added") << "Sounds|*.mp3;*.wav|All|*" << QStringList{"Sounds (*.mp3 *.wav)", "All (*)"};
+    QTest::newRow("patterns added") << "Sounds|*.mp3;*.wav|All|*"
+                                    << QStringList{"Sounds (*.mp3 *.wav)", "All (*)"};
     QTest::newRow("dangling description") << "Sounds|*.mp3|All" << QStringList{"Sounds (*.mp3)"};
 }
 
@@ -212,11 +220,16 @@ void TestPlatform::realInputBox_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("OK with the text edited") << "ok" << "edited";
-    QTest::newRow("Enter presses OK") << "enter" << "edited";
-    QTest::newRow("Cancel") << "cancel" << "initial name";
-    QTest::newRow("Escape") << "escape" << "initial name";
-    QTest::newRow("close box") << "close" << "initial name";
+    QTest::newRow("OK with the text edited") << "ok"
+                                             << "edited";
+    QTest::newRow("Enter presses OK") << "enter"
+                                      << "edited";
+    QTest::newRow("Cancel") << "cancel"
+                            << "initial name";
+    QTest::newRow("Escape") << "escape"
+                            << "initial name";
+    QTest::newRow("close box") << "close"
+                               << "initial name";
 }
 
 void TestPlatform::realInputBox()
@@ -246,8 +259,8 @@ void TestPlatform::realInputBox()
         else
             dialog->close();
     }});
-    const QString result =
-        toolkit.inputText(nullptr, QStringLiteral("Rename"), QStringLiteral("New name:"), QStringLiteral("initial name"));
+    const QString result = toolkit.inputText(nullptr, QStringLiteral("Rename"), QStringLiteral("New name:"),
+                                             QStringLiteral("initial name"));
     QCOMPARE(driver.seen(), QStringList{"QInputDialog"});
     QCOMPARE(result, answer);
     QCOMPARE(caption, QStringLiteral("Rename"));

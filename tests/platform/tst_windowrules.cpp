@@ -160,8 +160,10 @@ void TestWindowRules::centredIn_data()
     const QSize box(356, 245);
     QTest::newRow("main window on the primary screen") << QRect(0, 0, 1280, 800) << box << QPoint(462, 277);
     QTest::newRow("odd differences drop the half") << QRect(0, 0, 1281, 802) << box << QPoint(462, 278);
-    QTest::newRow("taskbar on the left shifts the origin") << QRect(48, 0, 1232, 800) << box << QPoint(486, 277);
-    QTest::newRow("taskbar at the top shifts the origin") << QRect(0, 30, 1280, 770) << box << QPoint(462, 292);
+    QTest::newRow("taskbar on the left shifts the origin")
+        << QRect(48, 0, 1232, 800) << box << QPoint(486, 277);
+    QTest::newRow("taskbar at the top shifts the origin")
+        << QRect(0, 30, 1280, 770) << box << QPoint(462, 292);
     QTest::newRow("main window on a second screen, right")
         << QRect(1280, 0, 1920, 1040) << box << QPoint(2062, 397);
     QTest::newRow("main window on a screen left of the primary")
@@ -191,7 +193,8 @@ void TestWindowRules::centredOver_data()
     QTest::newRow("owner near the top") << QRect(400, 10, 714, 137) << screen << QPoint(524, 0);
     QTest::newRow("owner in the top-left corner") << QRect(-50, -20, 300, 100) << screen << QPoint(0, 0);
     // (300 - 465) / 2 = -82.5: truncated to -82.
-    QTest::newRow("owner narrower than the window") << QRect(600, 300, 300, 137) << screen << QPoint(518, 266);
+    QTest::newRow("owner narrower than the window")
+        << QRect(600, 300, 300, 137) << screen << QPoint(518, 266);
     // A second screen left of the first: the desktop starts at -1024.
     QTest::newRow("desktop left of the origin")
         << QRect(-900, 300, 714, 137) << QRect(-1024, 0, 2304, 800) << QPoint(-776, 266);

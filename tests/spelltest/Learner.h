@@ -93,8 +93,9 @@ private:
         edtWord->setText(*answer);
         // As a learner pressing the button, which takes the focus as it is clicked.
         if (!press(test, "btnCheck"))
-            QTest::qFail(qPrintable(QStringLiteral("Check word is disabled with the answer \"%1\"").arg(*answer)),
-                         __FILE__, __LINE__);
+            QTest::qFail(
+                qPrintable(QStringLiteral("Check word is disabled with the answer \"%1\"").arg(*answer)),
+                __FILE__, __LINE__);
         return true;
     }
 

@@ -168,8 +168,9 @@ void TestCorrectWindow::textsAreReadAsLabelsInOrder()
                                   "The word you entered was:", "Aple "}));
     // A new word is read as it is shown.
     form.setWords(QStringLiteral("pear"), QStringLiteral("pare"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(child<TextPanel>(&form, "Panel2"))->text(QAccessible::Name),
-             QStringLiteral("pare"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(child<TextPanel>(&form, "Panel2"))->text(QAccessible::Name),
+        QStringLiteral("pare"));
 }
 
 void TestCorrectWindow::blanksTakeTheirRoom()

@@ -27,7 +27,8 @@ QString fixture(const QString &name)
     return QStringLiteral(SPELLDECK_FIXTURES "/") + name;
 }
 
-const QString kAllRight = QStringLiteral("You have finished all your words!\n\rYou didn't miss ANY words at all!");
+const QString kAllRight =
+    QStringLiteral("You have finished all your words!\n\rYou didn't miss ANY words at all!");
 QString madeErrors(int count)
 {
     return QStringLiteral("You have finished all your words!\n\rYou made %1 errors.").arg(count);
@@ -61,8 +62,10 @@ struct Fixture
     // Learner made beforehand answers the windows.
     void run(int left = 100, int top = 60)
     {
-        guarded([&] { ShowSpelldeck(listId, db.scalar("select type_name from d_type where type_id = ?", {listId}),
-                                    left, top); });
+        guarded([&] {
+            ShowSpelldeck(listId, db.scalar("select type_name from d_type where type_id = ?", {listId}), left,
+                          top);
+        });
     }
 
     QStringList stored() { return db.rows("select * from d_word") + db.rows("select * from d_type"); }
@@ -159,7 +162,8 @@ void TestTestWindow::defaultState()
 
     // Tab order: the answer, Check word, Close, Play word.
     QCOMPARE(form.focusWidget(), edtWord);
-    QWidget *expectedOrder[] = {form.findChild<QPushButton *>("btnCheck"), form.findChild<QPushButton *>("sButton3"),
+    QWidget *expectedOrder[] = {form.findChild<QPushButton *>("btnCheck"),
+                                form.findChild<QPushButton *>("sButton3"),
                                 form.findChild<QPushButton *>("btnPlay")};
     QWidget *widget = edtWord;
     for (QWidget *next : expectedOrder) {
@@ -181,8 +185,9 @@ void TestTestWindow::defaultState()
 
 void TestTestWindow::allRightClosesWithoutQuestion()
 {
-    Fixture f({{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}, {"sentence", fixture("sentence.mp3")}},
-              "Week [*] 1");
+    Fixture f(
+        {{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}, {"sentence", fixture("sentence.mp3")}},
+        "Week [*] 1");
     const QStringList before = f.stored();
     Learner learner({"cat", "house", "sentence"});
     f.run(123, 77);
@@ -210,7 +215,8 @@ void TestTestWindow::allRightClosesWithoutQuestion()
 
 void TestTestWindow::missesThenYesAsksTheMissedWordsAgain()
 {
-    Fixture f({{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}, {"sun", fixture("sentence.mp3")}});
+    Fixture f(
+        {{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}, {"sun", fixture("sentence.mp3")}});
     f.boxes.answerQuestion(true);
     f.boxes.answerQuestion(false);
     const QStringList before = f.stored();
@@ -218,7 +224,8 @@ void TestTestWindow::missesThenYesAsksTheMissedWordsAgain()
     Learner learner({"Cat", "house", "sun ", "cat", "sn"});
     f.run();
 
-    QCOMPARE(states(learner), (QStringList{"Word 1 of 3", "Word 2 of 3", "Word 3 of 3", "Word 1 of 2", "Word 2 of 2"}));
+    QCOMPARE(states(learner),
+             (QStringList{"Word 1 of 3", "Word 2 of 3", "Word 3 of 3", "Word 1 of 2", "Word 2 of 2"}));
     // The first missed word is played at once when the pass starts.
     QCOMPARE(learner.steps[3].played, fixture("cat.mp3"));
     QCOMPARE(learner.steps[4].played, fixture("sentence.mp3"));
@@ -291,22 +298,38 @@ void TestTestWindow::comparisonIsExact_data()
     QTest::addColumn<bool>("right");
 
     const QString longWord = QString("abcdefghij").repeated(26); // 260 characters
-    QTest::newRow("same") << "cat" << "cat" << true;
-    QTest::newRow("letter case") << "cat" << "Cat" << false;
-    QTest::newRow("trailing blank") << "cat" << "cat " << false;
-    QTest::newRow("leading blank") << "cat" << " cat" << false;
-    QTest::newRow("a single blank") << "cat" << " " << false;
-    QTest::newRow("blank for blank") << " " << " " << true;
-    QTest::newRow("blanks inside, stored") << "ice  cream" << "ice  cream" << true;
-    QTest::newRow("blanks inside, one fewer") << "ice  cream" << "ice cream" << false;
-    QTest::newRow("quotes") << "don't \"say\"" << "don't \"say\"" << true;
-    QTest::newRow("quote differs") << "don't" << "don’t" << false;
-    QTest::newRow("non-ASCII") << "Straße" << "Straße" << true;
-    QTest::newRow("ß is not ss") << "Straße" << "Strasse" << false;
-    QTest::newRow("composed for decomposed") << "caf\u00e9" << "cafe\u0301" << false;
-    QTest::newRow("decomposed for decomposed") << "cafe\u0301" << "cafe\u0301" << true;
-    QTest::newRow("emoji") << "cat 🐈" << "cat 🐈" << true;
-    QTest::newRow("emoji differs") << "cat 🐈" << "cat 🐱" << false;
+    QTest::newRow("same") << "cat"
+                          << "cat" << true;
+    QTest::newRow("letter case") << "cat"
+                                 << "Cat" << false;
+    QTest::newRow("trailing blank") << "cat"
+                                    << "cat " << false;
+    QTest::newRow("leading blank") << "cat"
+                                   << " cat" << false;
+    QTest::newRow("a single blank") << "cat"
+                                    << " " << false;
+    QTest::newRow("blank for blank") << " "
+                                     << " " << true;
+    QTest::newRow("blanks inside, stored") << "ice  cream"
+                                           << "ice  cream" << true;
+    QTest::newRow("blanks inside, one fewer") << "ice  cream"
+                                              << "ice cream" << false;
+    QTest::newRow("quotes") << "don't \"say\""
+                            << "don't \"say\"" << true;
+    QTest::newRow("quote differs") << "don't"
+                                   << "don’t" << false;
+    QTest::newRow("non-ASCII") << "Straße"
+                               << "Straße" << true;
+    QTest::newRow("ß is not ss") << "Straße"
+                                 << "Strasse" << false;
+    QTest::newRow("composed for decomposed") << "caf\u00e9"
+                                             << "cafe\u0301" << false;
+    QTest::newRow("decomposed for decomposed") << "cafe\u0301"
+                                               << "cafe\u0301" << true;
+    QTest::newRow("emoji") << "cat 🐈"
+                           << "cat 🐈" << true;
+    QTest::newRow("emoji differs") << "cat 🐈"
+                                   << "cat 🐱" << false;
     QTest::newRow("long") << longWord << longWord << true;
     QTest::newRow("long, last letter") << longWord << longWord.chopped(1) + "x" << false;
 }
@@ -388,7 +411,8 @@ void TestTestWindow::unplayableSounds_data()
     const QString missing = fixture("no-such-recording.mp3");
     // The first word sounds before the window is shown; if it cannot, no window is shown at all.
     QTest::newRow("damaged first word opens no window")
-        << text << house << QStringList{QStringLiteral("\"%1\" is not a sound file this program can play.").arg(text)}
+        << text << house
+        << QStringList{QStringLiteral("\"%1\" is not a sound file this program can play.").arg(text)}
         << QStringList() << QStringList();
     // Reported, and the window goes on with the new word presented.
     QTest::newRow("damaged later word is reported, the window stays")
@@ -421,7 +445,8 @@ void TestTestWindow::unplayableSounds()
         QVERIFY(!step.checkEnabled);
     }
     QCOMPARE(opened, played);
-    QCOMPARE(texts(f.boxes.boxes(ScriptedToolkit::Information)), presented.isEmpty() ? QStringList() : QStringList{kAllRight});
+    QCOMPARE(texts(f.boxes.boxes(ScriptedToolkit::Information)),
+             presented.isEmpty() ? QStringList() : QStringList{kAllRight});
 }
 
 SPELLDECK_TEST_MAIN(TestTestWindow)

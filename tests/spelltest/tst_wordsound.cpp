@@ -140,9 +140,12 @@ void TestWordSound::playsByThePathRule_data()
     // {app} is a folder made for the case in the program's folder, {fixtures} the fixtures' folder.
     QTest::addColumn<QString>("sound");
     QTest::addColumn<QString>("played"); // the file opened; empty when nothing is played
-    QTest::newRow("as stored") << "{fixtures}/cat.mp3" << "{fixtures}/cat.mp3";
-    QTest::newRow("relative, in the program folder") << "{app}/w.mp3" << "{programFolder}{app}/w.mp3";
-    QTest::newRow("nowhere") << "{app}/missing.mp3" << "";
+    QTest::newRow("as stored") << "{fixtures}/cat.mp3"
+                               << "{fixtures}/cat.mp3";
+    QTest::newRow("relative, in the program folder") << "{app}/w.mp3"
+                                                     << "{programFolder}{app}/w.mp3";
+    QTest::newRow("nowhere") << "{app}/missing.mp3"
+                             << "";
 }
 
 void TestWordSound::playsByThePathRule()
@@ -186,7 +189,8 @@ void TestWordSound::unplayableFileIsReported()
     QFETCH(QString, file);
 
     Window window({file});
-    QCOMPARE(window.playWord(), QStringLiteral("\"%1\" is not a sound file this program can play.").arg(file));
+    QCOMPARE(window.playWord(),
+             QStringLiteral("\"%1\" is not a sound file this program can play.").arg(file));
     QVERIFY(window.play()->isEnabled());
     QCOMPARE(window.player()->DeviceID(), quint16(0));
     QTest::qWait(50);
@@ -317,15 +321,18 @@ void TestWordSound::theWordReallySounds()
     QFile file(output);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
-    const auto heard = soundingSpan(reinterpret_cast<const qint16 *>(written.constData()), written.size() / 2);
-    const auto expected = soundingSpan(reinterpret_cast<const qint16 *>(recording.constData()), recording.size() / 2);
+    const auto heard =
+        soundingSpan(reinterpret_cast<const qint16 *>(written.constData()), written.size() / 2);
+    const auto expected =
+        soundingSpan(reinterpret_cast<const qint16 *>(recording.constData()), recording.size() / 2);
     QVERIFY(expected.first >= 0);
     QVERIFY2(heard.first >= 0, "nothing was heard");
     // Both are 44.1 kHz stereo: 2 samples a frame. Within 1 ms of the recording's sounding length.
     const qsizetype heardLength = heard.second - heard.first;
     const qsizetype expectedLength = expected.second - expected.first;
-    QVERIFY2(std::abs(heardLength - expectedLength) <= 2 * 44,
-             qPrintable(QStringLiteral("heard %1 samples, recorded %2").arg(heardLength).arg(expectedLength)));
+    QVERIFY2(
+        std::abs(heardLength - expectedLength) <= 2 * 44,
+        qPrintable(QStringLiteral("heard %1 samples, recorded %2").arg(heardLength).arg(expectedLength)));
 }
 
 void TestWordSound::noCurrentWord()

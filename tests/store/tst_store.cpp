@@ -42,20 +42,26 @@ void TestStore::statementTexts_data()
     using namespace Catalogue;
     QTest::newRow("ListLists") << ListLists() << "select * from d_type";
     QTest::newRow("DeleteList") << DeleteList("7") << "delete from d_type where type_id = 7";
-    QTest::newRow("RenameList") << RenameList("Week 3", "7") << "update d_type set type_name ='Week 3' where type_id = 7";
-    QTest::newRow("ListWords 7") << ListWords("7") << "select * from d_word where type_id =7 order by word_order";
-    QTest::newRow("ListWords 12") << ListWords("12") << "select * from d_word where type_id =12 order by word_order";
-    QTest::newRow("InsertWord")
-        << InsertWord("apple", "C:\\words\\apple.mp3", "7", 3)
-        << "insert into d_word(word_name, word_sound, type_id, word_order) values('apple','C:\\words\\apple.mp3',7,3)";
+    QTest::newRow("RenameList") << RenameList("Week 3", "7")
+                                << "update d_type set type_name ='Week 3' where type_id = 7";
+    QTest::newRow("ListWords 7") << ListWords("7")
+                                 << "select * from d_word where type_id =7 order by word_order";
+    QTest::newRow("ListWords 12") << ListWords("12")
+                                  << "select * from d_word where type_id =12 order by word_order";
+    QTest::newRow("InsertWord") << InsertWord("apple", "C:\\words\\apple.mp3", "7", 3)
+                                << "insert into d_word(word_name, word_sound, type_id, word_order) "
+                                   "values('apple','C:\\words\\apple.mp3',7,3)";
     QTest::newRow("UpdateWord")
         << UpdateWord("apple", "C:\\words\\apple.mp3", "12")
         << "update d_word set word_name ='apple', word_sound='C:\\words\\apple.mp3' where word_id=12";
     QTest::newRow("DeleteWord") << DeleteWord("12") << "delete from d_word where word_id = 12";
-    QTest::newRow("SetWordOrder") << SetWordOrder(2, "12") << "update d_word set word_order = 2 where word_id = 12";
-    QTest::newRow("quotes doubled") << RenameList("it's", "1") << "update d_type set type_name ='it''s' where type_id = 1";
-    QTest::newRow("empty values") << InsertWord("", "", "1", 1)
-                                  << "insert into d_word(word_name, word_sound, type_id, word_order) values('','',1,1)";
+    QTest::newRow("SetWordOrder") << SetWordOrder(2, "12")
+                                  << "update d_word set word_order = 2 where word_id = 12";
+    QTest::newRow("quotes doubled") << RenameList("it's", "1")
+                                    << "update d_type set type_name ='it''s' where type_id = 1";
+    QTest::newRow("empty values")
+        << InsertWord("", "", "1", 1)
+        << "insert into d_word(word_name, word_sound, type_id, word_order) values('','',1,1)";
 }
 
 void TestStore::statementTexts()
@@ -149,8 +155,9 @@ void TestStore::appendListReadsBackId()
     const QString second = Catalogue::AppendList(tblType, name + QStringLiteral("2"));
     QCOMPARE(first, QStringLiteral("2"));
     QCOMPARE(second, QStringLiteral("3"));
-    QCOMPARE(db.rows(QStringLiteral("select type_id, type_name, typeof(type_name) from d_type where type_id = 2")),
-             QStringList{QStringLiteral("2|") + name + QStringLiteral("|text")});
+    QCOMPARE(
+        db.rows(QStringLiteral("select type_id, type_name, typeof(type_name) from d_type where type_id = 2")),
+        QStringList{QStringLiteral("2|") + name + QStringLiteral("|text")});
 }
 
 void TestStore::listWordsByPosition()
@@ -171,7 +178,8 @@ void TestStore::listWordsByPosition()
     QStringList words;
     for (; !query.eof(); query.next()) {
         const TData word = dataFromRow(query);
-        words << QStringList{word.ID, word.Name, word.Sound, QString::number(word.Order)}.join(QLatin1Char('|'));
+        words << QStringList{word.ID, word.Name, word.Sound, QString::number(word.Order)}.join(
+            QLatin1Char('|'));
     }
     // Stored positions 2, 5, 9 are held as 1, 2, 3.
     QCOMPARE(words, (QStringList{first + "|first|1.mp3|1", second + "|second||2", third + "|third|3.mp3|3"}));
@@ -218,9 +226,12 @@ void TestStore::dataModuleReportsAndRetries_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no data folder") << "folder" << "unable to open database file.";
-    QTest::newRow("no database file") << "file" << "unable to open database file.";
-    QTest::newRow("text file") << "text" << "file is not a database.";
+    QTest::newRow("no data folder") << "folder"
+                                    << "unable to open database file.";
+    QTest::newRow("no database file") << "file"
+                                      << "unable to open database file.";
+    QTest::newRow("text file") << "text"
+                               << "file is not a database.";
 }
 
 void TestStore::dataModuleReportsAndRetries()

@@ -81,8 +81,9 @@ void ModalDriver::poll()
     } catch (const std::exception &e) {
         // A missing control has recorded its failure already; anything else is the step's own fault.
         if (!QTest::currentTestFailed())
-            QTest::qFail(qPrintable(QStringLiteral("a step on %1 raised: %2").arg(name, QString::fromUtf8(e.what()))),
-                         __FILE__, __LINE__);
+            QTest::qFail(
+                qPrintable(QStringLiteral("a step on %1 raised: %2").arg(name, QString::fromUtf8(e.what()))),
+                __FILE__, __LINE__);
     }
     if (QTest::currentTestFailed()) {
         closeModalWindows();
@@ -95,8 +96,10 @@ void ModalDriver::poll()
     if (!m_waiting.isValid())
         m_waiting.start();
     if (m_waiting.elapsed() > m_patienceMs) {
-        QTest::qFail(qPrintable(QStringLiteral("%1 waited %2 ms and nothing answered it").arg(name).arg(m_waiting.elapsed())),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("%1 waited %2 ms and nothing answered it").arg(name).arg(m_waiting.elapsed())),
+            __FILE__, __LINE__);
         closeModalWindows();
     }
 }

@@ -14,13 +14,20 @@
 class ScriptedToolkit : public Toolkit
 {
 public:
-    enum Kind { Information, Question, Input, OpenFile, Error };
+    enum Kind
+    {
+        Information,
+        Question,
+        Input,
+        OpenFile,
+        Error
+    };
 
     struct Box
     {
         Kind kind;
         QString caption;
-        QString text; // the prompt of an input box; the filter of a file dialog
+        QString text;    // the prompt of an input box; the filter of a file dialog
         QString initial; // input box: the initial text; file dialog: folder + "|" + file name
         QPointer<QWidget> owner;
     };

@@ -114,7 +114,8 @@ bool TestDatabase::setReadOnly(bool readOnly)
     QFile::setPermissions(file, readOnly ? QFile::ReadOwner : (QFile::ReadOwner | QFile::WriteOwner));
     // Permissions do not stop root: mark the file immutable as well where the file system allows it.
     if (::geteuid() == 0)
-        QProcess::execute(QStringLiteral("chattr"), {readOnly ? QStringLiteral("+i") : QStringLiteral("-i"), file});
+        QProcess::execute(QStringLiteral("chattr"),
+                          {readOnly ? QStringLiteral("+i") : QStringLiteral("-i"), file});
     QFile probe(file);
     const bool writable = probe.open(QIODevice::ReadWrite);
     return readOnly ? !writable : writable;

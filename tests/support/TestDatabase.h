@@ -14,7 +14,11 @@ class Connection;
 class TestDatabase
 {
 public:
-    enum Content { Empty, Demo };
+    enum Content
+    {
+        Empty,
+        Demo
+    };
     explicit TestDatabase(Content content = Empty);
     ~TestDatabase();
 

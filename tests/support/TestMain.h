@@ -6,12 +6,12 @@
 
 // The main of every widget test: like QTEST_MAIN, but on the program's own application object, so its
 // error report and last net are under test too, at 96 dots per inch as the windows are laid out.
-#define SPELLDECK_TEST_MAIN(TestClass)                                                                     \
-    int main(int argc, char **argv)                                                                        \
-    {                                                                                                      \
-        Application app(argc, argv);                                                                       \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                           \
-        TestClass test;                                                                                    \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                         \
-        return QTest::qExec(&test, argc, argv);                                                            \
+#define SPELLDECK_TEST_MAIN(TestClass)                                                                       \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        Application app(argc, argv);                                                                         \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        TestClass test;                                                                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }

@@ -3,8 +3,8 @@
 // Finding and using controls as the user does: by object name, with the mouse and the keyboard.
 
 #include <QAbstractButton>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 #include <exception>
@@ -17,13 +17,13 @@ public:
 };
 
 // The control `name` of `window`; a missing one fails the test with its name.
-template <typename T = QWidget>
-T *child(const QWidget *window, const char *name)
+template <typename T = QWidget> T *child(const QWidget *window, const char *name)
 {
     T *found = window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
     if (!found) {
         QTest::qFail(qPrintable(QStringLiteral("no control %1 of type %2 in %3")
-                                    .arg(QString::fromLatin1(name), QString::fromLatin1(T::staticMetaObject.className()),
+                                    .arg(QString::fromLatin1(name),
+                                         QString::fromLatin1(T::staticMetaObject.className()),
                                          window ? QString::fromLatin1(window->metaObject()->className())
                                                 : QStringLiteral("no window"))),
                      __FILE__, __LINE__);

@@ -87,9 +87,10 @@ void TestTools::createsSchema()
     const QString file = dir.filePath(QStringLiteral("nested/folder/data.db"));
     DatabaseTool::createDatabase(file, false);
     QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"1"});
-    QCOMPARE(rows(file, QStringLiteral("select name from sqlite_master where type in ('table','index','trigger') "
-                                       "and name not like 'sqlite%' order by name")),
-             (QStringList{"d_type", "d_type_delete_words", "d_word", "d_word_list_order"}));
+    QCOMPARE(
+        rows(file, QStringLiteral("select name from sqlite_master where type in ('table','index','trigger') "
+                                  "and name not like 'sqlite%' order by name")),
+        (QStringList{"d_type", "d_type_delete_words", "d_word", "d_word_list_order"}));
     QCOMPARE(rows(file, QStringLiteral("select count(*) from d_type")), QStringList{"0"});
     // Nothing but the database is left in the folder (no temporary or journal files).
     QCOMPARE(QDir(dir.filePath(QStringLiteral("nested/folder"))).entryList(QDir::Files | QDir::Hidden),
@@ -103,7 +104,8 @@ void TestTools::demoListPlaysFromTheFolderThatHoldsData()
     DatabaseTool::createDatabase(file, true);
     const QStringList lists = rows(file, QStringLiteral("select type_name from d_type"));
     QCOMPARE(lists, QStringList{"Everyday words"});
-    const QStringList words = rows(file, QStringLiteral("select word_name, word_sound, word_order from d_word order by word_order"));
+    const QStringList words = rows(
+        file, QStringLiteral("select word_name, word_sound, word_order from d_word order by word_order"));
     QCOMPARE(words, (QStringList{"apple|data/sounds/apple.mp3|1", "house|data/sounds/house.mp3|2",
                                  "green|data/sounds/green.mp3|3", "water|data/sounds/water.mp3|4",
                                  "school|data/sounds/school.mp3|5", "friend|data/sounds/friend.mp3|6",
@@ -180,8 +182,10 @@ void TestTools::failedCreationLeavesNoFile_data()
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QString>("message");
     // A file where the recordings' folder must go: the database is complete by then.
-    QTest::newRow("recordings cannot be copied") << "data/sounds" << "Cannot create the folder";
-    QTest::newRow("no folder for the database") << "data" << "Cannot create the folder";
+    QTest::newRow("recordings cannot be copied") << "data/sounds"
+                                                 << "Cannot create the folder";
+    QTest::newRow("no folder for the database") << "data"
+                                                << "Cannot create the folder";
 }
 
 void TestTools::failedCreationLeavesNoFile()
@@ -205,7 +209,8 @@ void TestTools::failedCreationLeavesNoFile()
     if (obstacle == QLatin1String("data"))
         QVERIFY(QFileInfo(data.path()).isFile());
     else
-        QCOMPARE(data.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"sounds"});
+        QCOMPARE(data.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"sounds"});
 }
 
 void TestTools::commandLine()
@@ -225,7 +230,8 @@ void TestTools::commandLine()
     ToolRun named;
     QVERIFY(runTool(dir.path(), {QStringLiteral("other place/it's ünïcode.db")}, &named));
     QCOMPARE(named.exitCode, 0);
-    QCOMPARE(rows(dir.filePath(QStringLiteral("other place/it's ünïcode.db")), QStringLiteral("select count(*) from d_word")),
+    QCOMPARE(rows(dir.filePath(QStringLiteral("other place/it's ünïcode.db")),
+                  QStringLiteral("select count(*) from d_word")),
              QStringList{"0"});
 }
 
