@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Spelldeck twice (plain, and with AddressSanitizer and
+# Installs what is missing, checks the formatting, builds Spelldeck twice (plain, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) with warnings as errors, and runs every test in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+scripts/check-format.sh
 
 jobs=$(nproc)
 build() {
