@@ -280,7 +280,7 @@ void TestDataset::readOnlyDatabaseReportsProviderText()
     Connection connection;
     connection.setDatabasePath(QStringLiteral("data/data.db"));
     if (!db.setReadOnly(true))
-        QSKIP("this file system cannot make the file read-only");
+        QSKIP(qPrintable(db.readOnlyProblem()));
     Query query(connection);
     query.setSQL(QStringLiteral("select * from d_type"));
     query.open(); // reading still works

@@ -206,7 +206,7 @@ void TestCreate::failedCreate()
     if (readOnlyFile) {
         f->dm.ADOConn.close(); // opened again by the next statement, read-only now
         if (!f->db.setReadOnly(true))
-            QSKIP("the file cannot be made read-only here");
+            QSKIP(qPrintable(f->db.readOnlyProblem()));
     } else {
         f->db.exec(QStringLiteral("create trigger refuse before insert on d_type "
                                   "begin select raise(abort, 'no room for another list'); end"));

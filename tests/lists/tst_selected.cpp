@@ -280,7 +280,7 @@ void TestSelected::failedChangesShowWhatIsStored()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     clickRow(lists(&form), 0);
     if (!m_db->setReadOnly(true))
-        QSKIP("this file system cannot make the file read-only");
+        QSKIP(qPrintable(m_db->readOnlyProblem()));
 
     ScriptedToolkit boxes;
     boxes.answerInput(QStringLiteral("renamed"));

@@ -111,12 +111,28 @@ bool TestDatabase::setReadOnly(bool readOnly)
 {
     const QString file = databaseFile();
     m_readOnly = readOnly;
+    m_readOnlyProblem.clear();
     QFile::setPermissions(file, readOnly ? QFile::ReadOwner : (QFile::ReadOwner | QFile::WriteOwner));
     // Permissions do not stop root: mark the file immutable as well where the file system allows it.
-    if (::geteuid() == 0)
-        QProcess::execute(QStringLiteral("chattr"),
-                          {readOnly ? QStringLiteral("+i") : QStringLiteral("-i"), file});
+    QString chattr;
+    if (::geteuid() == 0) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral("chattr"),
+                      {readOnly ? QStringLiteral("+i") : QStringLiteral("-i"), file});
+        if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+            chattr = QStringLiteral("chattr could not be run (%1)").arg(process.errorString());
+        else if (process.exitCode() != 0)
+            chattr =
+                QStringLiteral("chattr failed: %1").arg(QString::fromLocal8Bit(process.readAll()).trimmed());
+    }
     QFile probe(file);
     const bool writable = probe.open(QIODevice::ReadWrite);
-    return readOnly ? !writable : writable;
+    if (readOnly == writable) {
+        m_readOnlyProblem = readOnly ? QStringLiteral("the database file stays writable for this process")
+                                     : QStringLiteral("the database file stays read-only for this process");
+        if (!chattr.isEmpty())
+            m_readOnlyProblem += QStringLiteral(": ") + chattr;
+    }
+    return readOnly != writable;
 }

@@ -37,12 +37,14 @@ public:
     QString addWord(const QString &typeId, const QString &name, const QString &sound, int order);
 
     // Makes the database file read-only (or writable again) for this process. False when the
-    // system would not do it (a test then skips).
+    // system would not do it: a test then skips, giving readOnlyProblem() as the reason.
     bool setReadOnly(bool readOnly);
+    const QString &readOnlyProblem() const { return m_readOnlyProblem; }
 
 private:
     QTemporaryDir m_dir;
     QString m_previousDir;
     std::unique_ptr<Connection> m_connection;
     bool m_readOnly = false;
+    QString m_readOnlyProblem;
 };
