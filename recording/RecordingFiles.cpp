@@ -17,7 +17,8 @@ QString baseName(const QString &word)
     for (const uint c : word.toUcs4()) {
         const bool keep = QChar::isLetterOrNumber(c) || QChar::category(c) == QChar::Mark_NonSpacing ||
                           QChar::category(c) == QChar::Mark_SpacingCombining;
-        const QString piece = keep ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1) : QStringLiteral("_");
+        const QString piece =
+            keep ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1) : QStringLiteral("_");
         if (name.size() + piece.size() > kMaxBaseLength)
             break;
         name += piece;
@@ -28,7 +29,8 @@ QString baseName(const QString &word)
     return name;
 }
 
-QString writeNew(const QString &folder, const QString &word, const QByteArray &bytes, const QString &extension)
+QString writeNew(const QString &folder, const QString &word, const QByteArray &bytes,
+                 const QString &extension)
 {
     const QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")))
@@ -54,14 +56,16 @@ QString writeNew(const QString &folder, const QString &word, const QByteArray &b
         if (temporary.rename(dir.filePath(name))) {
             temporary.setAutoRemove(false);
             // Readable by whoever may read the lists, as any file the user saves.
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(path,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
             return path;
         }
         if (!QFileInfo::exists(path))
             throw Exception(QStringLiteral("The recording could not be stored in the folder \"%1\": %2")
                                 .arg(folder, temporary.errorString()));
     }
-    throw Exception(QStringLiteral("The folder \"%1\" holds too many recordings named \"%2\".").arg(folder, base));
+    throw Exception(
+        QStringLiteral("The folder \"%1\" holds too many recordings named \"%2\".").arg(folder, base));
 }
 
 void discard(const QString &path)

@@ -54,7 +54,7 @@ void TestRecordingFiles::baseName_data()
     QTest::newRow("slashes and backslash") << "a/b\\c"
                                            << "a_b_c";
     QTest::newRow("leading dots") << "..hidden"
-                                   << "__hidden";
+                                  << "__hidden";
     QTest::newRow("a path out of the folder") << "../../etc/passwd"
                                               << "______etc_passwd";
     QTest::newRow("only punctuation") << "?!*"
@@ -70,8 +70,8 @@ void TestRecordingFiles::baseName_data()
                            << "recording";
     QTest::newRow("255 characters") << QString(255, QLatin1Char('w')) << QString(60, QLatin1Char('w'));
     // A letter outside the basic plane is two UTF-16 units: it is never cut in half.
-    QTest::newRow("cut before a long letter") << QString(59, QLatin1Char('a')) + QStringLiteral("𝒜")
-                                              << QString(59, QLatin1Char('a'));
+    QTest::newRow("cut before a long letter")
+        << QString(59, QLatin1Char('a')) + QStringLiteral("𝒜") << QString(59, QLatin1Char('a'));
 }
 
 void TestRecordingFiles::baseName()
@@ -105,10 +105,12 @@ void TestRecordingFiles::takenNamesGetANumber()
     QCOMPARE(RecordingFiles::writeNew(dir.path(), QStringLiteral("apple"), "3"), dir.filePath("apple-3.mp3"));
     // Another word that gives the same name takes the next number.
     QCOMPARE(RecordingFiles::writeNew(dir.path(), QStringLiteral("apple?"), "4"), dir.filePath("apple_.mp3"));
-    QCOMPARE(RecordingFiles::writeNew(dir.path(), QStringLiteral("apple!"), "5"), dir.filePath("apple_-2.mp3"));
+    QCOMPARE(RecordingFiles::writeNew(dir.path(), QStringLiteral("apple!"), "5"),
+             dir.filePath("apple_-2.mp3"));
     QCOMPARE(contents(dir.filePath("apple.mp3")), QByteArray("the teacher's own"));
     QCOMPARE(contents(dir.filePath("apple-3.mp3")), QByteArray("3"));
-    QCOMPARE(filesIn(dir.path()), (QStringList{"apple-2.mp3", "apple-3.mp3", "apple.mp3", "apple_-2.mp3", "apple_.mp3"}));
+    QCOMPARE(filesIn(dir.path()),
+             (QStringList{"apple-2.mp3", "apple-3.mp3", "apple.mp3", "apple_-2.mp3", "apple_.mp3"}));
 }
 
 void TestRecordingFiles::folderIsMadeAndPathStaysRelative()
@@ -154,7 +156,8 @@ void TestRecordingFiles::unwritableFolderIsNamedAndLeavesNothing()
     QFile file(blocked);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QVERIFY_THROWS_EXCEPTION(Exception, RecordingFiles::writeNew(blocked + QStringLiteral("/sub"), "apple", "x"));
+    QVERIFY_THROWS_EXCEPTION(Exception,
+                             RecordingFiles::writeNew(blocked + QStringLiteral("/sub"), "apple", "x"));
 }
 
 void TestRecordingFiles::discardRemovesOnlyThatFile()

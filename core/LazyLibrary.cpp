@@ -1,0 +1,27 @@
+#include "LazyLibrary.h"
+
+#include "Exceptions.h"
+
+LazyLibrary::LazyLibrary(QString fileName, int version, QString purpose)
+    : m_library(fileName, version), m_purpose(std::move(purpose))
+{
+}
+
+void LazyLibrary::load()
+{
+    const std::lock_guard lock(m_mutex);
+    if (m_library.isLoaded())
+        return;
+    if (!m_library.load())
+        throw Exception(QStringLiteral("%1 is not available: %2").arg(m_purpose, m_library.errorString()));
+}
+
+QFunctionPointer LazyLibrary::address(const char *name)
+{
+    load();
+    const QFunctionPointer function = m_library.resolve(name);
+    if (!function)
+        throw Exception(QStringLiteral("%1 is not available: %2 has no function %3")
+                            .arg(m_purpose, m_library.fileName(), QString::fromLatin1(name)));
+    return function;
+}

@@ -1,0 +1,53 @@
+// Libraries opened on first use: a missing library or function is a message naming what is missing.
+#include "Exceptions.h"
+#include "LazyLibrary.h"
+
+#include <QTest>
+
+class TestLazyLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensOnFirstUse();
+    void missingLibraryIsNamed();
+    void missingFunctionIsNamed();
+};
+
+void TestLazyLibrary::opensOnFirstUse()
+{
+    // zlib is on every system Qt runs on.
+    LazyLibrary zlib(QStringLiteral("z"), 1, QStringLiteral("Compression"));
+    QVERIFY(!zlib.isLoaded());
+    const auto version = zlib.resolve<const char *(*)()>("zlibVersion");
+    QVERIFY(zlib.isLoaded());
+    QCOMPARE(QByteArray(version()).left(2), QByteArray("1."));
+}
+
+void TestLazyLibrary::missingLibraryIsNamed()
+{
+    LazyLibrary missing(QStringLiteral("spelldeck-no-such-library"), 3, QStringLiteral("Speech synthesis"));
+    try {
+        missing.load();
+        QFAIL("a missing library loaded");
+    } catch (const Exception &e) {
+        QVERIFY2(e.message().startsWith(QStringLiteral("Speech synthesis is not available: ")), qPrintable(e.message()));
+        QVERIFY2(e.message().contains(QStringLiteral("spelldeck-no-such-library")), qPrintable(e.message()));
+    }
+    QVERIFY(!missing.isLoaded());
+}
+
+void TestLazyLibrary::missingFunctionIsNamed()
+{
+    LazyLibrary zlib(QStringLiteral("z"), 1, QStringLiteral("Compression"));
+    try {
+        zlib.resolve<void (*)()>("spelldeck_no_such_function");
+        QFAIL("a missing function resolved");
+    } catch (const Exception &e) {
+        QVERIFY2(e.message().contains(QStringLiteral("has no function spelldeck_no_such_function")),
+                 qPrintable(e.message()));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestLazyLibrary)
+#include "tst_lazylibrary.moc"
