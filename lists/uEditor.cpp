@@ -82,12 +82,18 @@ void TfrmEditor::LoadWord()
     qryWord.setSQL(Catalogue::ListWords(FTypeID));
     qryWord.open();
     FWords.reserve(FWords.size() + std::size_t(qryWord.recordCount()));
+    QStringList names;
+    QList<TData *> records;
+    names.reserve(qryWord.recordCount());
+    records.reserve(qryWord.recordCount());
     while (!qryWord.eof()) {
         // Positions are the rows' places in the result, whatever values are stored.
         FWords.push_back(std::make_unique<TData>(dataFromRow(qryWord)));
-        appendEntry(FWords.back().get());
+        names << FWords.back()->Name;
+        records << FWords.back().get();
         qryWord.next();
     }
+    appendEntries(ui->lstWord, names, records);
 }
 
 TData *TfrmEditor::GetCurData() const

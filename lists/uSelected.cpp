@@ -50,19 +50,19 @@ std::unique_ptr<TTypeData> TfrmSelected::takeChosen()
 
 void TfrmSelected::FormCreate()
 {
-    // Rows are read one by one; should the walk fail part-way, the rows read so far stay listed and
-    // the buttons stay disabled until the user selects one.
+    // The buttons stay disabled until the user selects a row, also when the lists cannot be read.
     qryType.close();
     qryType.setSQL(Catalogue::ListLists());
     qryType.open();
+    QStringList names;
+    QList<TTypeData *> records;
     while (!qryType.eof()) {
-        auto record = std::make_unique<TTypeData>(typeDataFromRow(qryType));
-        auto *item = new QListWidgetItem(record->Name);
-        setEntryRecord(item, record.get());
-        m_records.push_back(std::move(record));
-        ui->lstWord->addItem(item);
+        m_records.push_back(std::make_unique<TTypeData>(typeDataFromRow(qryType)));
+        names << m_records.back()->Name;
+        records << m_records.back().get();
         qryType.next();
     }
+    appendEntries(ui->lstWord, names, records);
     lstWordClick();
 }
 

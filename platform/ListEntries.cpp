@@ -1,6 +1,7 @@
 #include "ListEntries.h"
 
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -20,6 +21,16 @@ private:
 };
 
 } // namespace
+
+void appendEntries(QListWidget *list, const QStringList &texts, const QList<void *> &records)
+{
+    const int first = list->count();
+    list->addItems(texts);
+    // What an entry refers to is not shown: telling the view about it would only cost time.
+    const QSignalBlocker unseen(list->model());
+    for (qsizetype i = 0; i < records.size() && first + i < list->count(); ++i)
+        setEntryRecord(list->item(int(first + i)), records.at(i));
+}
 
 void setRowHeight(QListWidget *list, int height)
 {

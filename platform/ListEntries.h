@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QListWidgetItem>
+#include <QStringList>
 #include <QVariant>
 
 class QListWidget;
@@ -14,6 +15,16 @@ template <typename T> void setEntryRecord(QListWidgetItem *item, T *record)
 template <typename T> T *entryRecord(const QListWidgetItem *item)
 {
     return item ? static_cast<T *>(item->data(Qt::UserRole).value<void *>()) : nullptr;
+}
+
+// Appends one entry per text, each referring to the record at the same place, in one insertion: a
+// list of thousands of words fills in one step rather than one row at a time.
+void appendEntries(QListWidget *list, const QStringList &texts, const QList<void *> &records);
+
+template <typename T>
+void appendEntries(QListWidget *list, const QStringList &texts, const QList<T *> &records)
+{
+    appendEntries(list, texts, QList<void *>(records.cbegin(), records.cend()));
 }
 
 // Every row of `list` is `height` pixels high, whatever the font's own line height.
