@@ -1,6 +1,7 @@
 #include "MediaPlayer.h"
 
 #include "Exceptions.h"
+#include "LazyLibrary.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -14,6 +15,73 @@
 #include <mutex>
 
 namespace {
+
+// SDL and SDL_mixer bring some forty libraries with them; they are opened when the first sound is,
+// never at start-up.
+struct Mixer
+{
+    SPELLDECK_LAZY_FUNCTION(SDL_SetHint);
+    SPELLDECK_LAZY_FUNCTION(SDL_InitSubSystem);
+    SPELLDECK_LAZY_FUNCTION(SDL_QuitSubSystem);
+    SPELLDECK_LAZY_FUNCTION(SDL_WasInit);
+    SPELLDECK_LAZY_FUNCTION(SDL_Quit);
+    SPELLDECK_LAZY_FUNCTION(SDL_RWFromConstMem);
+    SPELLDECK_LAZY_FUNCTION(Mix_OpenAudio);
+    SPELLDECK_LAZY_FUNCTION(Mix_CloseAudio);
+    SPELLDECK_LAZY_FUNCTION(Mix_Quit);
+    SPELLDECK_LAZY_FUNCTION(Mix_HookMusicFinished);
+    SPELLDECK_LAZY_FUNCTION(Mix_LoadMUS_RW);
+    SPELLDECK_LAZY_FUNCTION(Mix_FreeMusic);
+    SPELLDECK_LAZY_FUNCTION(Mix_PlayMusic);
+    SPELLDECK_LAZY_FUNCTION(Mix_HaltMusic);
+    SPELLDECK_LAZY_FUNCTION(Mix_MusicDuration);
+    SPELLDECK_LAZY_FUNCTION(Mix_GetMusicPosition);
+};
+
+Mixer loadMixer()
+{
+    static LazyLibrary sdl(QStringLiteral("SDL2-2.0"), 0, TMediaPlayer::tr("Sound playback"));
+    static LazyLibrary mixer(QStringLiteral("SDL2_mixer-2.0"), 0, TMediaPlayer::tr("Sound playback"));
+#define SPELLDECK_RESOLVE(library, name) api.name = library.resolve<decltype(&::name)>(#name)
+    Mixer api;
+    SPELLDECK_RESOLVE(sdl, SDL_SetHint);
+    SPELLDECK_RESOLVE(sdl, SDL_InitSubSystem);
+    SPELLDECK_RESOLVE(sdl, SDL_QuitSubSystem);
+    SPELLDECK_RESOLVE(sdl, SDL_WasInit);
+    SPELLDECK_RESOLVE(sdl, SDL_Quit);
+    SPELLDECK_RESOLVE(sdl, SDL_RWFromConstMem);
+    SPELLDECK_RESOLVE(mixer, Mix_OpenAudio);
+    SPELLDECK_RESOLVE(mixer, Mix_CloseAudio);
+    SPELLDECK_RESOLVE(mixer, Mix_Quit);
+    SPELLDECK_RESOLVE(mixer, Mix_HookMusicFinished);
+    SPELLDECK_RESOLVE(mixer, Mix_LoadMUS_RW);
+    SPELLDECK_RESOLVE(mixer, Mix_FreeMusic);
+    SPELLDECK_RESOLVE(mixer, Mix_PlayMusic);
+    SPELLDECK_RESOLVE(mixer, Mix_HaltMusic);
+    SPELLDECK_RESOLVE(mixer, Mix_MusicDuration);
+    SPELLDECK_RESOLVE(mixer, Mix_GetMusicPosition);
+#undef SPELLDECK_RESOLVE
+    return api;
+}
+
+// The mixer's functions, opened on first use; raises Exception when the libraries are missing.
+const Mixer &mix()
+{
+    static const Mixer api = loadMixer();
+    return api;
+}
+
+// A player that cannot load the libraries cannot open a device either: said as a device error.
+void loadMixerOrFail()
+{
+    try {
+        mix();
+    } catch (const EMCIDeviceError &) {
+        throw;
+    } catch (const Exception &e) {
+        throw EMCIDeviceError(e.message());
+    }
+}
 
 constexpr int kFrequency = 44100;
 constexpr int kChannels = 2;
@@ -83,7 +151,7 @@ void haltStream(bool notifyAborted)
         g_stream.owner = nullptr;
         g_stream.request = 0;
     }
-    Mix_HaltMusic();
+    mix().Mix_HaltMusic();
     if (request != 0 && notify && notifyAborted)
         QCoreApplication::postEvent(owner, new NotifyEvent(request, nvAborted));
 }
@@ -109,12 +177,12 @@ TMediaPlayer::~TMediaPlayer()
     // Posted events for this object die with it; nobody is left to be told.
     release(false);
     if (m_holdsDevice && --g_deviceUsers == 0) {
-        Mix_HookMusicFinished(nullptr);
-        Mix_CloseAudio();
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
-            SDL_Quit();
+        mix().Mix_HookMusicFinished(nullptr);
+        mix().Mix_CloseAudio();
+        mix().Mix_Quit();
+        mix().SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (mix().SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+            mix().SDL_Quit();
     }
 }
 
@@ -144,7 +212,7 @@ void TMediaPlayer::release(bool notifyAborted)
     // Mix_FreeMusic of a sounding stream stops it without calling the hook: halt first.
     if (streamServes(this))
         haltStream(notifyAborted);
-    Mix_FreeMusic(m_music);
+    mix().Mix_FreeMusic(m_music);
     m_music = nullptr;
     m_data.clear();
     m_deviceId = 0;
@@ -181,14 +249,15 @@ void TMediaPlayer::Open()
 
     if (!m_holdsDevice) {
         if (g_deviceUsers == 0) {
-            SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            loadMixerOrFail();
+            mix().SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+            if (mix().SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
                 throw EMCIDeviceError(tr("No sound device can be opened to play \"%1\".").arg(m_fileName));
-            if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
-                SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            if (mix().Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
+                mix().SDL_QuitSubSystem(SDL_INIT_AUDIO);
                 throw EMCIDeviceError(tr("No sound device can be opened to play \"%1\".").arg(m_fileName));
             }
-            Mix_HookMusicFinished(musicFinished);
+            mix().Mix_HookMusicFinished(musicFinished);
         }
         ++g_deviceUsers;
         m_holdsDevice = true;
@@ -197,9 +266,9 @@ void TMediaPlayer::Open()
     Mix_Music *music = nullptr;
     if (!data.isEmpty() && data.size() <= INT_MAX) {
         // The decoder is chosen from the content; SDL frees the reader, the bytes stay ours.
-        SDL_RWops *reader = SDL_RWFromConstMem(data.constData(), int(data.size()));
+        SDL_RWops *reader = mix().SDL_RWFromConstMem(data.constData(), int(data.size()));
         if (reader)
-            music = Mix_LoadMUS_RW(reader, SDL_TRUE);
+            music = mix().Mix_LoadMUS_RW(reader, SDL_TRUE);
     }
     if (!music)
         throw EMCIDeviceError(tr("\"%1\" is not a sound file this program can play.").arg(m_fileName));
@@ -246,7 +315,7 @@ void TMediaPlayer::Play()
         g_stream.request = request;
         g_stream.notify = notify;
     }
-    if (Mix_PlayMusic(m_music, 0) != 0) {
+    if (mix().Mix_PlayMusic(m_music, 0) != 0) {
         {
             const std::lock_guard lock(g_stream.mutex);
             g_stream.owner = nullptr;
@@ -268,7 +337,7 @@ int TMediaPlayer::Length() const
 {
     if (!m_music)
         return 0;
-    const double seconds = Mix_MusicDuration(m_music);
+    const double seconds = mix().Mix_MusicDuration(m_music);
     return seconds > 0 ? int(seconds * 1000) : 0;
 }
 
@@ -276,7 +345,7 @@ int TMediaPlayer::Position() const
 {
     if (!m_music || !streamServes(this))
         return 0;
-    const double seconds = Mix_GetMusicPosition(m_music);
+    const double seconds = mix().Mix_GetMusicPosition(m_music);
     return seconds > 0 ? int(seconds * 1000) : 0;
 }
 
