@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkgconf clang-format
-    qt6-base-dev libqt6sql6-sqlite libqt6svg6
+    qt6-base-dev libqt6sql6-sqlite
     libsdl2-mixer-dev libxcb1-dev
     xvfb openbox x11-utils
     fonts-dejavu-core
