@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Application.h"
+#include "Translations.h"
 #include "uDM.h"
 #include "uMain.h"
 
@@ -8,6 +9,7 @@
 
 int runSpelldeck()
 {
+    installTranslations(QLocale(), translationsFolder());
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/spelldeck-%1.png").arg(size), QSize(size, size));

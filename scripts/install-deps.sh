@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkgconf clang-format
     qt6-base-dev libqt6sql6-sqlite
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsdl2-mixer-dev libxcb1-dev
     xvfb openbox x11-utils
     fonts-dejavu-core
