@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "ErrorGuard.h"
+#include "Pictures.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +21,7 @@ TAboutBox::TAboutBox(QWidget *parent) : ModalForm(parent), ui(std::make_unique<U
 {
     ui->setupUi(this);
     setFixedClientSize(348, 213, TitleButtons::Close);
+    ui->ProgramIcon->setPixmap(picture(QStringLiteral(":/icons/spelldeck.png")));
 
     ui->ProductName->adjustSize();
     ui->Version->adjustSize();

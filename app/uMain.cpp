@@ -4,6 +4,7 @@
 #include "About.h"
 #include "Application.h"
 #include "ErrorGuard.h"
+#include "Pictures.h"
 #include "WindowRules.h"
 #include "uCreate.h"
 #include "uEditor.h"
@@ -15,6 +16,11 @@ TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_
     ui->setupUi(this);
     Application::setMainWindow(this);
     setFixedLook(this, QSize(338, 394), TitleButtons::SystemMenuMinimise);
+    ui->btnTest->setIcon(pictureIcon(QStringLiteral(":/icons/test.png")));
+    ui->btnCreate->setIcon(pictureIcon(QStringLiteral(":/icons/create.png")));
+    ui->btnEdit->setIcon(pictureIcon(QStringLiteral(":/icons/edit.png")));
+    ui->sBitBtn1->setIcon(pictureIcon(QStringLiteral(":/icons/about.png")));
+    ui->sBitBtn2->setIcon(pictureIcon(QStringLiteral(":/icons/exit.png")));
 
     // Labels are sized to their text; the version keeps its right edge where it belongs.
     ui->Label1->adjustSize();
