@@ -32,8 +32,8 @@ bool installTranslations(const QLocale &locale, const QString &folder)
 
 QString translationsFolder()
 {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(SPELLDECK_TRANSLATIONS_FROM_BINDIR));
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(SPELLDECK_TRANSLATIONS_FROM_BINDIR));
     if (QFileInfo(installed).isDir())
         return installed;
     return QStringLiteral(SPELLDECK_TRANSLATIONS_BUILD_DIR);
