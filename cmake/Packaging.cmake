@@ -20,7 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # sound libraries opened when the first word plays.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
-# Opening the user guide from the About box goes through the desktop's opener.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")
+# Opening the user guide from the About box goes through the desktop's opener; Qt's own translations
+# give the standard buttons of the boxes the language of the program's.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-translations-l10n")
 
 include(CPack)

@@ -26,7 +26,8 @@ for program in spelldeck spelldeck-db spelldeck-launch; do
     [ -x "$prefix/bin/$program" ] || fail "bin/$program missing or not executable"
 done
 for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/scalable/apps/$id.svg share/spelldeck/guide/index.html; do
+    share/icons/hicolor/scalable/apps/$id.svg share/spelldeck/guide/index.html \
+    share/doc/spelldeck/copyright share/doc/spelldeck/changelog.gz; do
     [ -s "$prefix/$file" ] || fail "$file missing"
 done
 for size in 16 22 24 32 48 64 128 256; do
