@@ -1,0 +1,44 @@
+// Speak, from the click to the file: the speech engine, the encoder and the write, for an ordinary
+// word; and what the very first use costs (the libraries loaded, the engine started).
+#include "Bench.h"
+
+#include "Encoder.h"
+#include "Speech.h"
+#include "Synthesizer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QString voice = QStringLiteral("gmw/en");
+
+    QElapsedTimer first;
+    first.start();
+    const bool available = Synthesizer::instance().available();
+    out << "first use (library loaded, engine started, voices listed): "
+        << QString::number(double(first.nsecsElapsed()) / 1e6, 'f', 2) << " ms\n";
+    if (!available) {
+        out << Synthesizer::instance().unavailableReason() << '\n';
+        return 1;
+    }
+    first.restart();
+    Encoder::encodeMp3(Synthesizer::instance().speak(QStringLiteral("a"), voice));
+    out << "first encoding (library loaded): " << QString::number(double(first.nsecsElapsed()) / 1e6, 'f', 2)
+        << " ms" << Qt::endl;
+
+    Pcm pcm;
+    measure(QStringLiteral("synthesis of \"school\""), 50,
+            [&] { pcm = Synthesizer::instance().speak(QStringLiteral("school"), voice); });
+    measure(QStringLiteral("trim, normalise and encode it"), 50,
+            [&] { Encoder::prepareMp3(pcm, Encoder::Source::Voice); });
+    QTemporaryDir dir;
+    measure(QStringLiteral("Speak: synthesis to the file written"), 50,
+            [&] { speakToFile(QStringLiteral("school"), voice, dir.filePath(QStringLiteral("sounds"))); });
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <vector>
+
+// Sound as 16-bit mono samples at a given rate: what the speech engine and the microphone give and
+// the encoder takes.
+struct Pcm
+{
+    std::vector<qint16> samples;
+    int rate = 0;
+
+    // Length in milliseconds.
+    qint64 durationMs() const { return rate > 0 ? qint64(samples.size()) * 1000 / rate : 0; }
+};
