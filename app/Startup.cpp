@@ -8,6 +8,8 @@
 
 int runSpelldeck()
 {
+    // Settings (the editor's voice) go to the user's configuration folder under this name.
+    QCoreApplication::setOrganizationName(QStringLiteral("spelldeck"));
     installTranslations(QLocale(), translationsFolder());
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the windows to the installed menu entry.

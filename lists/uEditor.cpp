@@ -6,10 +6,19 @@
 #include "ErrorGuard.h"
 #include "Exceptions.h"
 #include "ListEntries.h"
+#include "RecordingFiles.h"
+#include "Schema.h"
+#include "Speech.h"
+#include "Synthesizer.h"
 #include "Toolkit.h"
 #include "uDM.h"
+#include "uRecord.h"
 
+#include <QCloseEvent>
+#include <QSettings>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -26,6 +35,15 @@ void setEntry(QListWidgetItem *item, TData *data)
     setEntryRecord(item, data);
 }
 
+const QString kVoiceSetting = QStringLiteral("recording/voice");
+
+// Recordings made in the editor go beside the database, stored by a path relative to where the
+// program runs, so the data folder can move with them.
+QString soundFolder()
+{
+    return QString::fromLatin1(Schema::kSoundFolder);
+}
+
 } // namespace
 
 TfrmEditor::TfrmEditor(QWidget *parent)
@@ -36,8 +54,15 @@ TfrmEditor::TfrmEditor(QWidget *parent)
     ui->sLabel1->adjustSize();
     ui->Label1->adjustSize();
     ui->Label2->adjustSize();
-    setRowHeight(ui->lstWord, 16);
+    setRowHeight(
+        ui->lstWord, 16,
+        [](const void *record) {
+            // A word whose recording cannot be found is marked; its text stays as it is.
+            return playablePath(static_cast<const TData *>(record)->Sound, programFolder()).isEmpty();
+        },
+        style()->standardIcon(QStyle::SP_MessageBoxWarning), tr("No recording found"));
     ui->edtSound->setFilter(tr("MP3 File(*.mp3)|*.mp3"));
+    ui->lblVoice->adjustSize();
 
     // Only the user's changes of the selection reach the handler: the program's own changes run
     // with the list's signals blocked.
@@ -49,9 +74,20 @@ TfrmEditor::TfrmEditor(QWidget *parent)
     connectGuarded(ui->btnUp, &QPushButton::clicked, this, &TfrmEditor::btnUpClick);
     connectGuarded(ui->btnDown, &QPushButton::clicked, this, &TfrmEditor::btnUpClick);
     connectGuarded(ui->btnRemove, &QPushButton::clicked, this, &TfrmEditor::btnRemoveClick);
+
+    connectGuarded(ui->btnSpeak, &QPushButton::clicked, this, &TfrmEditor::btnSpeakClick);
+    connectGuarded(ui->btnRecord, &QPushButton::clicked, this, &TfrmEditor::btnRecordClick);
+    connectGuarded(ui->btnListen, &QPushButton::clicked, this, &TfrmEditor::btnListenClick);
+    connectGuarded(ui->cmbVoice, &QComboBox::activated, this, &TfrmEditor::cmbVoiceChange);
+    connectGuarded(ui->edtWord, &QLineEdit::textChanged, this, &TfrmEditor::updateRecordingControls);
+    connectGuarded(ui->edtSound, &QLineEdit::textChanged, this, &TfrmEditor::updateRecordingControls);
+    updateRecordingControls();
 }
 
-TfrmEditor::~TfrmEditor() = default;
+TfrmEditor::~TfrmEditor()
+{
+    settleMadeRecording(QString());
+}
 
 std::unique_ptr<TfrmEditor> TfrmEditor::Create(QWidget *parent, const QString &ATypeID,
                                                const QString &ATypeName, bool ANew, int ALeft, int ATop)
@@ -156,6 +192,7 @@ void TfrmEditor::lstWordClick()
         ui->edtWord->setText(data->Name);
         ui->edtSound->setFileName(data->Sound);
     }
+    updateRecordingControls();
 }
 
 void TfrmEditor::btnAddClick()
@@ -171,6 +208,7 @@ void TfrmEditor::btnAddClick()
     ui->lstWord->setEnabled(false);
     FCurData = nullptr;
     ui->edtWord->setFocus(Qt::OtherFocusReason);
+    updateRecordingControls();
 }
 
 void TfrmEditor::btnEditClick()
@@ -189,6 +227,7 @@ void TfrmEditor::btnEditClick()
     FCurData = data;
     ui->edtWord->setText(data->Name);
     ui->edtSound->setFileName(data->Sound);
+    updateRecordingControls();
 }
 
 void TfrmEditor::btnSaveClick()
@@ -199,6 +238,7 @@ void TfrmEditor::btnSaveClick()
         DM->qry.close();
         DM->qry.setSQL(Catalogue::UpdateWord(name, sound, data->ID));
         DM->qry.execSQL();
+        settleMadeRecording(sound);
         data->Name = name;
         data->Sound = sound;
         if (const int row = rowOf(data); row >= 0)
@@ -209,6 +249,7 @@ void TfrmEditor::btnSaveClick()
         DM->qry.close();
         DM->qry.setSQL(Catalogue::InsertWord(name, sound, FTypeID, order));
         DM->qry.execSQL();
+        settleMadeRecording(sound);
         // The row this insert created, whatever positions the list's other words hold.
         const qint64 id = DM->qry.lastInsertId();
         if (id <= 0)
@@ -223,11 +264,15 @@ void TfrmEditor::btnSaveClick()
         selectRow(count);
         lstWordClick();
     }
+    // A changed recording may change the word's mark.
+    ui->lstWord->viewport()->update();
     btnCancelClick();
 }
 
 void TfrmEditor::btnCancelClick()
 {
+    // What was made for the change and not saved with it goes with the change.
+    settleMadeRecording(QString());
     ui->lstWord->setEnabled(true);
     ui->btnAdd->setEnabled(true);
     ui->btnEdit->setEnabled(selectedRow() >= 0);
@@ -235,6 +280,7 @@ void TfrmEditor::btnCancelClick()
     ui->btnCancel->setEnabled(false);
     ui->edtWord->setEnabled(false);
     ui->edtSound->setEnabled(false);
+    updateRecordingControls();
 }
 
 void TfrmEditor::btnUpClick()
@@ -300,4 +346,120 @@ void TfrmEditor::btnRemoveClick()
         btnCancelClick();
     }
     release(data);
+}
+
+// --- Recordings -----------------------------------------------------------------------------------
+
+void TfrmEditor::showEvent(QShowEvent *event)
+{
+    ModalForm::showEvent(event);
+    // The voices come from the speech engine, which is loaded the first time it is needed: once the
+    // window is on screen, not before.
+    if (!m_voicesFilled) {
+        m_voicesFilled = true;
+        QTimer::singleShot(0, this, [this] { guarded([this] { fillVoices(); }); });
+    }
+}
+
+void TfrmEditor::closeEvent(QCloseEvent *event)
+{
+    settleMadeRecording(QString());
+    ModalForm::closeEvent(event);
+}
+
+void TfrmEditor::fillVoices()
+{
+    Synthesizer &synthesizer = Synthesizer::instance();
+    if (!synthesizer.available()) {
+        const QString why = synthesizer.unavailableReason();
+        ui->cmbVoice->setToolTip(why);
+        ui->btnSpeak->setToolTip(why);
+        updateRecordingControls();
+        return;
+    }
+    const QString remembered = QSettings().value(kVoiceSetting).toString();
+    const QString chosen = remembered.isEmpty() ? synthesizer.defaultVoice(QLocale()) : remembered;
+    const QSignalBlocker filling(ui->cmbVoice);
+    ui->cmbVoice->clear();
+    for (const Voice &voice : synthesizer.voices())
+        ui->cmbVoice->addItem(voice.languageName, voice.name);
+    const int index = ui->cmbVoice->findData(chosen);
+    ui->cmbVoice->setCurrentIndex(index >= 0 ? index
+                                             : ui->cmbVoice->findData(synthesizer.defaultVoice(QLocale())));
+    updateRecordingControls();
+}
+
+QString TfrmEditor::voice() const
+{
+    return ui->cmbVoice->currentData().toString();
+}
+
+void TfrmEditor::cmbVoiceChange()
+{
+    // Remembered between runs.
+    QSettings().setValue(kVoiceSetting, voice());
+}
+
+void TfrmEditor::updateRecordingControls()
+{
+    const bool changing = ui->edtWord->isEnabled();
+    const bool voices = ui->cmbVoice->count() > 0;
+    ui->cmbVoice->setEnabled(voices);
+    ui->btnSpeak->setEnabled(changing && voices && !ui->edtWord->text().isEmpty());
+    ui->btnRecord->setEnabled(changing);
+    const TData *selected = changing ? nullptr : GetCurData();
+    ui->btnListen->setEnabled(changing ? !ui->edtSound->fileName().isEmpty()
+                                       : selected && !selected->Sound.isEmpty());
+}
+
+void TfrmEditor::useMadeRecording(const QString &path)
+{
+    if (m_madeRecording != path)
+        RecordingFiles::discard(m_madeRecording);
+    m_madeRecording = path;
+    ui->edtSound->setFileName(path);
+}
+
+void TfrmEditor::settleMadeRecording(const QString &saved)
+{
+    if (m_madeRecording.isEmpty())
+        return;
+    if (m_madeRecording != saved)
+        RecordingFiles::discard(m_madeRecording);
+    m_madeRecording.clear();
+}
+
+void TfrmEditor::btnSpeakClick()
+{
+    const QString word = ui->edtWord->text();
+    // Run from code while no word is being added or changed, there is nowhere to put a recording.
+    if (!ui->edtWord->isEnabled() || word.isEmpty())
+        return;
+    useMadeRecording(speakToFile(word, voice(), soundFolder()));
+}
+
+void TfrmEditor::btnRecordClick()
+{
+    if (!ui->edtWord->isEnabled())
+        return;
+    if (const std::optional<QString> path = ShowRecord(this, ui->edtWord->text(), soundFolder()))
+        useMadeRecording(*path);
+}
+
+void TfrmEditor::btnListenClick()
+{
+    const TData *selected = GetCurData();
+    const QString stored =
+        ui->edtWord->isEnabled() ? ui->edtSound->fileName() : (selected ? selected->Sound : QString());
+    if (stored.isEmpty())
+        return;
+    // The same rule and player as the test window.
+    const QString path = playablePath(stored, programFolder());
+    if (path.isEmpty())
+        throw Exception(tr("No recording was found at \"%1\".").arg(stored));
+    ui->mp->setNotify(false);
+    ui->mp->Close();
+    ui->mp->setFileName(path);
+    ui->mp->Open();
+    ui->mp->Play();
 }

@@ -35,7 +35,30 @@ public:
     void btnUpClick();
     void btnRemoveClick();
 
+    // Recordings made in the editor: Speak makes the word's recording with the chosen voice, Record...
+    // takes it from the microphone, Listen plays the Sound field (or, while browsing, the selected
+    // word's recording). A recording made during a change and not saved with it is removed again.
+    void btnSpeakClick();
+    void btnRecordClick();
+    void btnListenClick();
+    void cmbVoiceChange();
+
+    // The voice chosen for Speak, as the synthesizer names it; empty when none is available.
+    QString voice() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    // Enables Speak, Record..., Listen and the voice as the editor's state allows.
+    void updateRecordingControls();
+    void fillVoices();
+    // A recording made by Speak or Record... replaces the one made before it in the same change.
+    void useMadeRecording(const QString &path);
+    // The recording made in this change is kept when `saved` names it, removed otherwise.
+    void settleMadeRecording(const QString &saved);
+
     void LoadWord();
     TData *GetCurData() const;
 
@@ -47,6 +70,8 @@ private:
     void release(TData *data);
 
     std::unique_ptr<Ui::TfrmEditor> ui;
+    bool m_voicesFilled = false;
+    QString m_madeRecording; // made by Speak or Record... in the change under way, not yet saved
     Query qryWord;
     QString FTypeID;
     TData *FCurData = nullptr;                  // the word being changed; none while a new one is added

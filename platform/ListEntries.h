@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidgetItem>
 #include <QStringList>
 #include <QVariant>
+
+#include <functional>
 
 class QListWidget;
 
@@ -27,5 +30,9 @@ void appendEntries(QListWidget *list, const QStringList &texts, const QList<T *>
     appendEntries(list, texts, QList<void *>(records.cbegin(), records.cend()));
 }
 
-// Every row of `list` is `height` pixels high, whatever the font's own line height.
-void setRowHeight(QListWidget *list, int height);
+// Every row of `list` is `height` pixels high, whatever the font's own line height. When `marked`
+// says so for an entry's record, the entry shows `mark` before its text and `tip` as its tooltip;
+// it is asked as rows are drawn, so a list of thousands costs nothing more to fill.
+using EntryMarked = std::function<bool(const void *record)>;
+void setRowHeight(QListWidget *list, int height, EntryMarked marked = {}, const QIcon &mark = {},
+                  const QString &tip = {});

@@ -77,7 +77,8 @@ std::optional<Pcm> trimSilence(const Pcm &pcm, int keepMs)
     const auto last = std::find_if(pcm.samples.crbegin(), pcm.samples.crend(), loud).base();
     const qsizetype keep = qsizetype(pcm.rate) * keepMs / 1000;
     const qsizetype from = std::max<qsizetype>(0, (first - pcm.samples.cbegin()) - keep);
-    const qsizetype to = std::min<qsizetype>(qsizetype(pcm.samples.size()), (last - pcm.samples.cbegin()) + keep);
+    const qsizetype to =
+        std::min<qsizetype>(qsizetype(pcm.samples.size()), (last - pcm.samples.cbegin()) + keep);
     return Pcm{{pcm.samples.cbegin() + from, pcm.samples.cbegin() + to}, pcm.rate};
 }
 
@@ -96,7 +97,8 @@ void normalise(Pcm &pcm, double peakDbfs)
 QByteArray encodeMp3(const Pcm &pcm)
 {
     const Lame &api = lame();
-    const std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> flags(api.lame_init(), api.lame_close);
+    const std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> flags(api.lame_init(),
+                                                                                 api.lame_close);
     if (!flags)
         throw Exception(tr("The MP3 encoder could not be started."));
     api.lame_set_num_channels(flags.get(), 1);
@@ -117,8 +119,8 @@ QByteArray encodeMp3(const Pcm &pcm)
                                          reinterpret_cast<unsigned char *>(mp3.data()), int(mp3.size()));
     if (written < 0)
         throw Exception(tr("The MP3 encoder failed (%1).").arg(written));
-    const int flushed = api.lame_encode_flush(flags.get(), reinterpret_cast<unsigned char *>(mp3.data()) + written,
-                                              int(mp3.size()) - written);
+    const int flushed = api.lame_encode_flush(
+        flags.get(), reinterpret_cast<unsigned char *>(mp3.data()) + written, int(mp3.size()) - written);
     if (flushed < 0)
         throw Exception(tr("The MP3 encoder failed (%1).").arg(flushed));
     mp3.truncate(written + flushed);

@@ -11,7 +11,11 @@
 namespace Encoder {
 
 // Where a sound came from, which decides what is said when it holds nothing to hear.
-enum class Source { Voice, Microphone };
+enum class Source
+{
+    Voice,
+    Microphone
+};
 
 // The sound with silence at both ends cut away, keeping `keepMs` of it on each side; nothing when it
 // is silence throughout. Anything below about -50 dBFS counts as silence.

@@ -6,6 +6,7 @@
 
 QString speakToFile(const QString &text, const QString &voice, const QString &folder)
 {
-    const QByteArray mp3 = Encoder::prepareMp3(Synthesizer::instance().speak(text, voice), Encoder::Source::Voice);
+    const QByteArray mp3 =
+        Encoder::prepareMp3(Synthesizer::instance().speak(text, voice), Encoder::Source::Voice);
     return RecordingFiles::writeNew(folder, text, mp3);
 }

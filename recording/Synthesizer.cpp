@@ -97,11 +97,13 @@ bool Synthesizer::ready()
     espeak().espeak_Info(&dataPath);
     const QString folder = dataPath ? QString::fromLocal8Bit(dataPath) : QString();
     if (!QFileInfo(folder + QStringLiteral("/phontab")).isFile()) {
-        m_unavailable = tr("Speech synthesis is not available: its data (espeak-ng-data) is missing from \"%1\".")
-                            .arg(folder);
+        m_unavailable =
+            tr("Speech synthesis is not available: its data (espeak-ng-data) is missing from \"%1\".")
+                .arg(folder);
         return false;
     }
-    const int rate = espeak().espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+    const int rate =
+        espeak().espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (rate <= 0) {
         m_unavailable = tr("Speech synthesis is not available: the speech engine could not be started.");
         return false;
@@ -184,8 +186,8 @@ Pcm Synthesizer::speak(const QString &text, const QString &voice)
         throw Exception(tr("The voice \"%1\" is not available.").arg(voice));
     std::vector<qint16> samples;
     const QByteArray utf8 = text.toUtf8();
-    if (espeak().espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
-                              nullptr, &samples) != EE_OK)
+    if (espeak().espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                              espeakCHARS_UTF8, nullptr, &samples) != EE_OK)
         throw Exception(tr("The speech engine could not speak \"%1\".").arg(text));
     return {std::move(samples), m_rate};
 }

@@ -198,6 +198,46 @@
         <source>Are you sure you wish to permanently delete this word?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The voice that speaks the words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;peak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the recording of the word with the chosen voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Record...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record the word from the microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recording found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recording was found at &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>
@@ -231,6 +271,49 @@
     </message>
     <message>
         <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRecord</name>
+    <message>
+        <source>Record the word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Record (or Space), say the word, then Stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0.0 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -55,7 +55,7 @@ void TestEncoder::trimSilence_data()
 {
     // 50 ms kept on each side: 1102 samples at 22,050 Hz.
     QTest::addColumn<Pcm>("pcm");
-    QTest::addColumn<int>("length"); // samples left; -1 when nothing is left
+    QTest::addColumn<int>("length");    // samples left; -1 when nothing is left
     QTest::addColumn<int>("firstLoud"); // where the first loud sample is in what is left
     QTest::newRow("silence, tone, silence") << toneBetween(6615, 11025, 6615) << 13229 << 1102;
     QTest::newRow("tone touching both ends") << toneBetween(0, 11025, 0) << 11025 << 0;
@@ -129,7 +129,8 @@ void TestEncoder::silenceIsNamedBySource_data()
 {
     QTest::addColumn<int>("source");
     QTest::addColumn<QString>("message");
-    QTest::newRow("microphone") << int(Encoder::Source::Microphone) << "Nothing was heard. Check the microphone.";
+    QTest::newRow("microphone") << int(Encoder::Source::Microphone)
+                                << "Nothing was heard. Check the microphone.";
     QTest::newRow("voice") << int(Encoder::Source::Voice) << "The voice says nothing for this text.";
 }
 

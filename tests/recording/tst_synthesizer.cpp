@@ -42,7 +42,8 @@ void TestSynthesizer::speaksAWord()
     const Pcm pcm = Synthesizer::instance().speak(QStringLiteral("apple"), QStringLiteral("gmw/en"));
     QCOMPARE(pcm.rate, 22050);
     // An ordinary word: a fraction of a second, clearly audible, quiet at its very ends.
-    QVERIFY2(pcm.durationMs() > 200 && pcm.durationMs() < 2000, qPrintable(QString::number(pcm.durationMs())));
+    QVERIFY2(pcm.durationMs() > 200 && pcm.durationMs() < 2000,
+             qPrintable(QString::number(pcm.durationMs())));
     QVERIFY(peakOf(pcm) > 4000);
     QVERIFY(std::abs(int(pcm.samples.front())) < 500);
     QVERIFY(std::abs(int(pcm.samples.back())) < 500);
@@ -65,7 +66,8 @@ void TestSynthesizer::everyVoiceSpeaks()
         // A syllable every voice reads, whatever its script (some read no digits).
         const Pcm pcm = Synthesizer::instance().speak(QStringLiteral("ma"), voice.name);
         if (peakOf(pcm) < 1000)
-            silent << voice.name + QStringLiteral(" (%1 samples, peak %2)").arg(pcm.samples.size()).arg(peakOf(pcm));
+            silent << voice.name +
+                          QStringLiteral(" (%1 samples, peak %2)").arg(pcm.samples.size()).arg(peakOf(pcm));
     }
     QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
     QCOMPARE(names.size(), voices.size());
@@ -89,9 +91,9 @@ void TestSynthesizer::defaultVoice_data()
     QTest::newRow("Brazilian Portuguese") << "pt_BR"
                                           << "roa/pt-BR";
     QTest::newRow("Mexican Spanish: the Latin American voice") << "es_MX"
-                                                              << "roa/es-419";
+                                                               << "roa/es-419";
     QTest::newRow("Spanish of Spain: by language") << "es_ES"
-                                                  << "roa/es";
+                                                   << "roa/es";
     QTest::newRow("Japanese") << "ja_JP"
                               << "jpx/ja";
     QTest::newRow("C locale: English") << "C"
