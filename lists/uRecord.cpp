@@ -26,10 +26,11 @@ TfrmRecord::TfrmRecord(QWidget *parent, const QString &word, const QString &fold
     connectGuarded(ui->btnCancel, &QPushButton::clicked, this, &TfrmRecord::btnCancelClick);
     connectGuarded(m_microphone.get(), &Microphone::levelChanged, this, &TfrmRecord::showLevel);
     connectGuarded(m_microphone.get(), &Microphone::limitReached, this, &TfrmRecord::stopRecording);
-    connectGuarded(m_microphone.get(), &Microphone::failed, this, [](TfrmRecord *window, const QString &message) {
-        window->stopRecording();
-        throw Exception(message);
-    });
+    connectGuarded(m_microphone.get(), &Microphone::failed, this,
+                   [](TfrmRecord *window, const QString &message) {
+                       window->stopRecording();
+                       throw Exception(message);
+                   });
     connectGuarded(&m_clock, &QTimer::timeout, this, &TfrmRecord::showElapsed);
     // Space starts and stops recording wherever the focus is; Enter presses the focused button.
     auto *space = new QShortcut(QKeySequence(Qt::Key_Space), this);

@@ -124,7 +124,8 @@ void TestRecord::recordThenUse()
     ModalDriver driver({[&](QWidget *window) {
         QVERIFY(press(window, "btnRecord"));
         auto *level = child<QProgressBar>(window, "prgLevel");
-        QObject::connect(level, &QProgressBar::valueChanged, [&](int value) { loudest = std::max(loudest, value); });
+        QObject::connect(level, &QProgressBar::valueChanged,
+                         [&](int value) { loudest = std::max(loudest, value); });
         stopText = child<QPushButton>(window, "btnRecord")->text();
         recordFor(window, 1200);
         QVERIFY(press(window, "btnRecord"));
@@ -132,7 +133,8 @@ void TestRecord::recordThenUse()
         QVERIFY(press(window, "btnListen"));
         QVERIFY(press(window, "btnUse"));
     }});
-    const std::optional<QString> take = ShowRecord(nullptr, QStringLiteral("apple"), QStringLiteral("data/sounds"));
+    const std::optional<QString> take =
+        ShowRecord(nullptr, QStringLiteral("apple"), QStringLiteral("data/sounds"));
     QCOMPARE(driver.seen(), QStringList{"TfrmRecord"});
     QCOMPARE(stopText, QStringLiteral("Stop"));
     // The level of a tone at 8000 of 32768 at its peak.
@@ -201,7 +203,8 @@ void TestRecord::stopsByItself()
 {
     ModalDriver driver({[&](QWidget *window) {
         QVERIFY(press(window, "btnRecord"));
-        QTRY_COMPARE_WITH_TIMEOUT(child<QPushButton>(window, "btnRecord")->text(), QStringLiteral("Record"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QPushButton>(window, "btnRecord")->text(), QStringLiteral("Record"),
+                                  10000);
         QCOMPARE(child<QLabel>(window, "lblElapsed")->text(), QStringLiteral("0.9 s"));
         QVERIFY(press(window, "btnUse"));
     }});

@@ -131,7 +131,8 @@ void TestRecordings::controls()
     QCOMPARE(nextTabStop(child(editor.get(), "btnSpeak")), child(editor.get(), "btnRecord"));
     QCOMPARE(nextTabStop(child(editor.get(), "btnRecord")), child(editor.get(), "btnListen"));
     // The C locale's voice: English.
-    QCOMPARE(child<QComboBox>(editor.get(), "cmbVoice")->currentText(), QStringLiteral("English (Great Britain)"));
+    QCOMPARE(child<QComboBox>(editor.get(), "cmbVoice")->currentText(),
+             QStringLiteral("English (Great Britain)"));
     QCOMPARE(editor->voice(), QStringLiteral("gmw/en"));
     QVERIFY(child<TMediaPlayer>(editor.get(), "mp")->isHidden());
 }
@@ -170,7 +171,8 @@ void TestRecordings::speakThenSaveKeepsTheRecording()
     QVERIFY(press(editor.get(), "btnSpeak"));
     QCOMPARE(f->boxes.errors(), QStringList());
     // Relative, beside the database: it plays by the usual path rule wherever the data folder goes.
-    QCOMPARE(child<FileNameEdit>(editor.get(), "edtSound")->fileName(), QStringLiteral("data/sounds/school.mp3"));
+    QCOMPARE(child<FileNameEdit>(editor.get(), "edtSound")->fileName(),
+             QStringLiteral("data/sounds/school.mp3"));
     QVERIFY(press(editor.get(), "btnSave"));
     QCOMPARE(f->db.rows(QStringLiteral("select word_name, word_sound from d_word where word_order = 2")),
              QStringList{"school|data/sounds/school.mp3"});
@@ -189,7 +191,8 @@ void TestRecordings::abandonedRecordingsLeaveNoFile_data()
     QTest::addColumn<QString>("stored"); // the new word's sound, when it was saved
     QTest::newRow("Speak, then Cancel") << "cancel" << QStringList() << "";
     QTest::newRow("Speak, then the window closed") << "close" << QStringList() << "";
-    QTest::newRow("Speak twice, then Save") << "twice" << QStringList{"school-2.mp3"} << "data/sounds/school-2.mp3";
+    QTest::newRow("Speak twice, then Save")
+        << "twice" << QStringList{"school-2.mp3"} << "data/sounds/school-2.mp3";
     QTest::newRow("Speak, another file typed, Save") << "typed" << QStringList() << "other.mp3";
     QTest::newRow("Speak, then the word removed") << "removed" << QStringList() << "";
 }
@@ -336,7 +339,8 @@ void TestRecordings::missingRecordingIsMarked()
         for (int x = 0; x < image.width(); ++x) {
             for (int y = 0; y < image.height(); ++y) {
                 const QColor c = image.pixelColor(x, y);
-                coloured += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
+                coloured +=
+                    std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
             }
         }
         return coloured;
