@@ -6,6 +6,7 @@
 #include "uCreate.h"
 #include "uDM.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -79,7 +80,9 @@ void TestCreate::defaultState()
     auto *edit = child<QLineEdit>(&dialog, "sEdit1");
     QCOMPARE(edit->geometry(), QRect(16, 41, 307, 24));
     QVERIFY(edit->text().isEmpty());
-    QVERIFY(!edit->accessibleName().isEmpty());
+    // Named by its label for a screen reader.
+    QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name),
+             QStringLiteral("Please enter the name of the new spelldeck:"));
 
     const struct
     {
