@@ -18,6 +18,11 @@ ModalForm::ModalForm(QWidget *parent) : QDialog(parent)
     setWindowModality(Qt::ApplicationModal);
 }
 
+int ModalForm::exec()
+{
+    return runModal(this);
+}
+
 void ModalForm::setFixedClientSize(int width, int height, TitleButtons buttons)
 {
     setFixedLook(this, QSize(width, height), buttons);

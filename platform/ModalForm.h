@@ -12,8 +12,11 @@ class ModalForm : public QDialog
 public:
     explicit ModalForm(QWidget *parent = nullptr);
 
-protected:
+    // Modal to the whole program; see runModal for the activation afterwards.
+    int exec() override;
+
     void setFixedClientSize(int width, int height, TitleButtons buttons = TitleButtons::SystemMenuClose);
 
+protected:
     void keyPressEvent(QKeyEvent *event) override;
 };

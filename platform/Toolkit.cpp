@@ -23,7 +23,7 @@ void showBox(QWidget *owner, QMessageBox::Icon icon, const QString &caption, con
     QMessageBox box(icon, caption, text, QMessageBox::Ok, ownerOrActive(owner));
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    runModal(&box);
 }
 
 } // namespace
@@ -55,7 +55,7 @@ bool QtToolkit::question(QWidget *owner, const QString &caption, const QString &
                     ownerOrActive(owner));
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Yes;
+    return runModal(&box) == QMessageBox::Yes;
 }
 
 QString QtToolkit::inputText(QWidget *owner, const QString &caption, const QString &prompt,
@@ -74,7 +74,7 @@ QString QtToolkit::inputText(QWidget *owner, const QString &caption, const QStri
     }
     dialog.adjustSize();
     dialog.move(centredIn(workArea(), dialog.size()));
-    if (dialog.exec() != QDialog::Accepted)
+    if (runModal(&dialog) != QDialog::Accepted)
         return initial;
     return dialog.textValue();
 }
@@ -108,7 +108,7 @@ std::optional<QString> QtToolkit::openFile(QWidget *owner, const QString &filter
         dialog.setDirectory(folder);
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }

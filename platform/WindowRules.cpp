@@ -2,12 +2,35 @@
 
 #include "FrameExtents.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+// The control that has the keyboard shows it from the moment the window appears, as after a Tab; a
+// click hides it again. Showing a window resets this, so it is set as the window is shown.
+class FocusShownOnShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            static_cast<QWidget *>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+};
+
+} // namespace
 
 QFont pixelFont(const QString &family, int pixels)
 {
@@ -30,6 +53,7 @@ void setFixedLook(QWidget *window, QSize clientSize, TitleButtons buttons)
     if (buttons == TitleButtons::SystemMenuMinimise)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+    window->installEventFilter(new FocusShownOnShow(window));
     window->setFont(formFont());
     window->setFixedSize(clientSize);
 }
@@ -37,6 +61,25 @@ void setFixedLook(QWidget *window, QSize clientSize, TitleButtons buttons)
 bool isPlainEscape(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Escape && !(event->modifiers() & ~Qt::KeypadModifier);
+}
+
+int runModal(QDialog *dialog)
+{
+    // The window active now, or, between two windows a command opens in turn, the owner.
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    if (!previous && dialog->parentWidget())
+        previous = dialog->parentWidget()->window();
+    // QDialog's own, so that a dialog whose exec() comes here is not sent round again.
+    const int result = dialog->QDialog::exec();
+    // Once the events of the closing have run: by then a window manager has given the activation back,
+    // or the command has opened its next window, which has it.
+    QTimer::singleShot(0, previous, [previous] {
+        const QWidget *modal = QApplication::activeModalWidget();
+        if (previous && previous->isVisible() && !QApplication::activeWindow() &&
+            (!modal || modal == previous))
+            previous->activateWindow();
+    });
+    return result;
 }
 
 QRect workArea()

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+class QDialog;
 class QKeyEvent;
 class QWidget;
 
@@ -24,11 +25,17 @@ enum class TitleButtons
     SystemMenuMinimise, // system menu, minimise and close box; no maximise
 };
 
-// A window of exactly `clientSize`, not resizable, with the given title-bar buttons and the form font.
+// A window of exactly `clientSize`, not resizable, with the given title-bar buttons and the form font;
+// the control that has the keyboard shows it from the start.
 void setFixedLook(QWidget *window, QSize clientSize, TitleButtons buttons);
 
 // No window has a cancel button: a plain Escape presses nothing.
 bool isPlainEscape(const QKeyEvent *event);
+
+// Shows `dialog` modally and returns its result. Afterwards the window that was active before gets the
+// activation and its focused control the keyboard back: a window manager usually does that, but
+// without one (or with one that does not) the keyboard would reach no window at all.
+int runModal(QDialog *dialog);
 
 // --- Where windows open ----------------------------------------------------------------------
 

@@ -76,8 +76,9 @@ QStringList problems(QWidget *window, const QStringList &unlabelled = {})
                                qobject_cast<TextPanel *>(widget);
         if (!takesFocus && !showsText)
             continue;
-        const QString what = QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') +
-                             (widget->objectName().isEmpty() ? QStringLiteral("(unnamed)") : widget->objectName());
+        const QString what =
+            QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') +
+            (widget->objectName().isEmpty() ? QStringLiteral("(unnamed)") : widget->objectName());
         QAccessibleInterface *read = QAccessible::queryAccessibleInterface(widget);
         if (!read) {
             found << what + QStringLiteral(": no accessible interface");
@@ -92,8 +93,9 @@ QStringList problems(QWidget *window, const QStringList &unlabelled = {})
             found << what + QStringLiteral(": no label names it");
         const QLabel *ownLabel = labelFor.value(widget);
         // A choice list is named by the choice it shows; its label is told as a relation.
-        const bool named = ownLabel && (qobject_cast<QComboBox *>(widget) ? labelledBy(read, ownLabel)
-                                                                           : asRead(name) == asRead(ownLabel->text()));
+        const bool named =
+            ownLabel && (qobject_cast<QComboBox *>(widget) ? labelledBy(read, ownLabel)
+                                                           : asRead(name) == asRead(ownLabel->text()));
         if (isEntry(widget) && ownLabel && !named)
             found << what + QStringLiteral(": named \"%1\", not by its label \"%2\"")
                                 .arg(name, ownLabel->text());
@@ -175,7 +177,8 @@ void TestAccessibility::newListDialog()
 
 void TestAccessibility::editor()
 {
-    const auto window = TfrmEditor::Create(nullptr, QStringLiteral("1"), QStringLiteral("Everyday words"), false, 0, 0);
+    const auto window =
+        TfrmEditor::Create(nullptr, QStringLiteral("1"), QStringLiteral("Everyday words"), false, 0, 0);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QTRY_VERIFY(child<QComboBox>(window.get(), "cmbVoice")->count() > 0);
@@ -249,13 +252,15 @@ void TestAccessibility::boxes()
         box->close();
     }});
     if (kind == "information")
-        real.information(nullptr, QStringLiteral("spelldeck"), QStringLiteral("You have finished all your words!"));
+        real.information(nullptr, QStringLiteral("spelldeck"),
+                         QStringLiteral("You have finished all your words!"));
     else if (kind == "question")
         real.question(nullptr, QStringLiteral("Confirm Deletion"), QStringLiteral("Are you sure?"));
     else if (kind == "error")
         real.errorBox(nullptr, QStringLiteral("spelldeck"), QStringLiteral("database is locked."));
     else
-        real.inputText(nullptr, QStringLiteral("Rename"), QStringLiteral("Please enter the name:"), QStringLiteral("x"));
+        real.inputText(nullptr, QStringLiteral("Rename"), QStringLiteral("Please enter the name:"),
+                       QStringLiteral("x"));
     QCOMPARE(driver.seen().size(), 1);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
 }

@@ -1,5 +1,5 @@
 // Where the main window and the About box land on a real X server, with and without a window manager:
-// their frames, not their client areas, follow the placement rules. Run by x11_placement.sh, which
+// their frames, not their client areas, follow the placement rules. Run by x11_run.sh, which
 // starts the server and gives the expected frames (x,y,width,height) in SPELLDECK_EXPECT_MAIN and
 // SPELLDECK_EXPECT_ABOUT.
 #include "ModalDriver.h"

@@ -2,6 +2,7 @@
 // without a cancel button, list rows, and where windows open.
 #include "FrameExtents.h"
 #include "ListEntries.h"
+#include "ModalDriver.h"
 #include "ModalForm.h"
 #include "TestMain.h"
 #include "WindowRules.h"
@@ -21,6 +22,7 @@ private slots:
     void fixedLook();
     void modalFormKeys_data();
     void modalFormKeys();
+    void activationComesBackAfterAModalWindow();
     void listEntries();
     void mainWindowPlacement_data();
     void mainWindowPlacement();
@@ -104,6 +106,31 @@ void TestWindowRules::modalFormKeys()
 
     form.close(); // the close box still closes
     QVERIFY(!form.isVisible());
+}
+
+void TestWindowRules::activationComesBackAfterAModalWindow()
+{
+    // Off screen there is no window manager to give the activation back.
+    QWidget owner;
+    auto *button = new QPushButton(QStringLiteral("Open"), &owner);
+    owner.show();
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+    button->setFocus();
+    bool focusShown = false;
+    ModalDriver driver({[&](QWidget *window) {
+        focusShown = window->testAttribute(Qt::WA_KeyboardFocusChange);
+        window->close();
+    }});
+    ModalForm form(&owner);
+    form.setFixedClientSize(200, 100);
+    form.exec();
+    QCOMPARE(driver.seen(), QStringList{"QDialog"});
+    // The control that has the keyboard shows it.
+    QVERIFY(focusShown);
+    // The keyboard is back where it was.
+    QTRY_COMPARE(QApplication::activeWindow(), &owner);
+    QCOMPARE(QApplication::focusWidget(), button);
 }
 
 void TestWindowRules::listEntries()

@@ -1,12 +1,15 @@
 #!/bin/sh
-# Runs the X11 placement test on a private Xvfb server (1280 x 800, no panels), with or without a
-# window manager. Usage: x11_placement.sh TEST_PROGRAM none|openbox MAIN_FRAME ABOUT_FRAME
-# Frames are x,y,width,height. Exits 77 (a skip) when Xvfb or the window manager is not installed.
+# Runs a test program on a private Xvfb server (1280 x 800, no panels), with or without a window
+# manager, for what only a real window system shows: where windows land, where the keyboard goes.
+# Usage: x11_run.sh TEST_PROGRAM none|openbox [NAME=VALUE ...]   (the pairs go to its environment)
+# Exits 77 (a skip) when Xvfb or the window manager is not installed.
 set -u
 program=$1
 manager=$2
-export SPELLDECK_EXPECT_MAIN=$3
-export SPELLDECK_EXPECT_ABOUT=$4
+shift 2
+for assignment in "$@"; do
+    export "$assignment"
+done
 
 command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed" >&2; exit 77; }
 if [ "$manager" != none ]; then
@@ -49,4 +52,4 @@ if [ "$manager" != none ]; then
     done
 fi
 
-QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy "$program"
+QT_QPA_PLATFORM=xcb "$program"
