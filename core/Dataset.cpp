@@ -3,6 +3,7 @@
 #include "Exceptions.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -167,7 +168,7 @@ qsizetype DataSet::columnIndex(const QString &name) const
         if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
-    throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+    throw EDatabaseError(QCoreApplication::translate("DataSet", "Field '%1' not found").arg(name));
 }
 
 QString DataSet::fieldByName(const QString &name) const
@@ -227,7 +228,8 @@ void Table::close()
 void Table::append()
 {
     if (!m_active)
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+        throw EDatabaseError(
+            QCoreApplication::translate("DataSet", "Cannot perform this operation on a closed dataset"));
     m_inserting = true;
     m_pendingNames.clear();
     m_pendingValues.clear();
@@ -237,7 +239,7 @@ void Table::setFieldValue(const QString &name, const QString &value)
 {
     const QString column = m_columns.at(columnIndex(name));
     if (!m_inserting)
-        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+        throw EDatabaseError(QCoreApplication::translate("DataSet", "Dataset not in edit or insert mode"));
     const qsizetype existing = m_pendingNames.indexOf(column);
     if (existing >= 0) {
         m_pendingValues[existing] = value;
@@ -250,7 +252,7 @@ void Table::setFieldValue(const QString &name, const QString &value)
 void Table::post()
 {
     if (!m_inserting)
-        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+        throw EDatabaseError(QCoreApplication::translate("DataSet", "Dataset not in edit or insert mode"));
     QSqlDatabase db = m_connection.database();
     const QString table = quotedIdentifier(m_tableName);
     QString sql;

@@ -1,6 +1,8 @@
 #include "Exceptions.h"
 
+#include <QCoreApplication>
+
 EListError::EListError(qsizetype index)
-    : Exception(QStringLiteral("List index out of bounds (%1)").arg(index))
+    : Exception(QCoreApplication::translate("EListError", "List index out of bounds (%1)").arg(index))
 {
 }

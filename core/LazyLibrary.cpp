@@ -2,6 +2,8 @@
 
 #include "Exceptions.h"
 
+#include <QCoreApplication>
+
 LazyLibrary::LazyLibrary(QString fileName, int version, QString purpose)
     : m_library(fileName, version), m_purpose(std::move(purpose))
 {
@@ -13,7 +15,8 @@ void LazyLibrary::load()
     if (m_library.isLoaded())
         return;
     if (!m_library.load())
-        throw Exception(QStringLiteral("%1 is not available: %2").arg(m_purpose, m_library.errorString()));
+        throw Exception(QCoreApplication::translate("LazyLibrary", "%1 is not available: %2")
+                            .arg(m_purpose, m_library.errorString()));
 }
 
 QFunctionPointer LazyLibrary::address(const char *name)
@@ -21,7 +24,8 @@ QFunctionPointer LazyLibrary::address(const char *name)
     load();
     const QFunctionPointer function = m_library.resolve(name);
     if (!function)
-        throw Exception(QStringLiteral("%1 is not available: %2 has no function %3")
-                            .arg(m_purpose, m_library.fileName(), QString::fromLatin1(name)));
+        throw Exception(
+            QCoreApplication::translate("LazyLibrary", "%1 is not available: %2 has no function %3")
+                .arg(m_purpose, m_library.fileName(), QString::fromLatin1(name)));
     return function;
 }

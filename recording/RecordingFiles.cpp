@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,14 +35,18 @@ QString writeNew(const QString &folder, const QString &word, const QByteArray &b
 {
     const QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")))
-        throw Exception(QStringLiteral("The folder \"%1\" for recordings cannot be made.").arg(folder));
+        throw Exception(
+            QCoreApplication::translate("RecordingFiles", "The folder \"%1\" for recordings cannot be made.")
+                .arg(folder));
 
     QTemporaryFile temporary(dir.filePath(QStringLiteral(".recording-XXXXXX.part")));
     if (!temporary.open())
-        throw Exception(QStringLiteral("No recording can be written in the folder \"%1\": %2")
+        throw Exception(QCoreApplication::translate("RecordingFiles",
+                                                    "No recording can be written in the folder \"%1\": %2")
                             .arg(folder, temporary.errorString()));
     if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-        throw Exception(QStringLiteral("The recording could not be written in the folder \"%1\": %2")
+        throw Exception(QCoreApplication::translate(
+                            "RecordingFiles", "The recording could not be written in the folder \"%1\": %2")
                             .arg(folder, temporary.errorString()));
     temporary.close();
 
@@ -61,11 +66,14 @@ QString writeNew(const QString &folder, const QString &word, const QByteArray &b
             return path;
         }
         if (!QFileInfo::exists(path))
-            throw Exception(QStringLiteral("The recording could not be stored in the folder \"%1\": %2")
-                                .arg(folder, temporary.errorString()));
+            throw Exception(
+                QCoreApplication::translate("RecordingFiles",
+                                            "The recording could not be stored in the folder \"%1\": %2")
+                    .arg(folder, temporary.errorString()));
     }
-    throw Exception(
-        QStringLiteral("The folder \"%1\" holds too many recordings named \"%2\".").arg(folder, base));
+    throw Exception(QCoreApplication::translate("RecordingFiles",
+                                                "The folder \"%1\" holds too many recordings named \"%2\".")
+                        .arg(folder, base));
 }
 
 void discard(const QString &path)

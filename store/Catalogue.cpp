@@ -4,6 +4,8 @@
 #include "Exceptions.h"
 #include "Schema.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Catalogue {
@@ -16,7 +18,8 @@ const QString &identifier(const QString &id)
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     if (!digits)
-        throw EDatabaseError(QStringLiteral("\"%1\" is not a valid record identifier").arg(id));
+        throw EDatabaseError(
+            QCoreApplication::translate("Catalogue", "\"%1\" is not a valid record identifier").arg(id));
     return id;
 }
 

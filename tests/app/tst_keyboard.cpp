@@ -32,7 +32,8 @@ bool tabTo(const char *name)
             break;
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
-    QTest::qFail(qPrintable(QStringLiteral("Tab never reached %1").arg(QLatin1String(name))), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(QStringLiteral("Tab never reached %1").arg(QLatin1String(name))), __FILE__,
+                 __LINE__);
     return false;
 }
 
@@ -75,8 +76,8 @@ void TestKeyboard::wholePath()
     const auto step = [&](QWidget *window) {
         seen << QString::fromLatin1(window->metaObject()->className());
         // A window gets the focus as it becomes the active one, a moment after it is shown.
-        QTRY_VERIFY2_WITH_TIMEOUT(focusIn(window), qPrintable(seen.constLast() + QStringLiteral(" has no focus")),
-                                  2000);
+        QTRY_VERIFY2_WITH_TIMEOUT(focusIn(window),
+                                  qPrintable(seen.constLast() + QStringLiteral(" has no focus")), 2000);
     };
     auto creating = std::make_unique<ModalDriver>(QList<ModalDriver::Step>{
         // The new list dialog: the name, then Create.
@@ -115,8 +116,9 @@ void TestKeyboard::wholePath()
     QTest::keyClick(focused(), Qt::Key_Space);
     creating.reset();
     QCOMPARE(seen, (QStringList{"TfrmCreate", "TfrmEditor"}));
-    QCOMPARE(db.rows(QStringLiteral("select word_name, word_sound from d_word order by word_order")),
-             (QStringList{"apple|data/sounds/apple.mp3", QStringLiteral("cat|" SPELLDECK_FIXTURES "/cat.mp3")}));
+    QCOMPARE(
+        db.rows(QStringLiteral("select word_name, word_sound from d_word order by word_order")),
+        (QStringList{"apple|data/sounds/apple.mp3", QStringLiteral("cat|" SPELLDECK_FIXTURES "/cat.mp3")}));
 
     // Back in the main window, the keyboard goes on from where it was.
     QTRY_VERIFY_WITH_TIMEOUT(focusIn(&main), 2000);
@@ -125,7 +127,10 @@ void TestKeyboard::wholePath()
     QCOMPARE(focused(), child(&main, "btnTest"));
     const auto answerBox = [&](QWidget *box) {
         step(box);
-        messages << qobject_cast<QMessageBox *>(box)->text();
+        auto *message = qobject_cast<QMessageBox *>(box);
+        QVERIFY2(message,
+                 qPrintable(QStringLiteral("a message box was expected, not %1").arg(seen.constLast())));
+        messages << message->text();
         // Enter: OK, or Yes, the box's default button.
         QTest::keyClick(focused(), Qt::Key_Return);
     };
@@ -183,9 +188,10 @@ void TestKeyboard::wholePath()
                                 "QMessageBox", "QMessageBox", "QMessageBox"}));
     QCOMPARE(correction, QStringLiteral("apple"));
     QCOMPARE(presented, (QStringList{"Word 1 of 2", "Word 2 of 2", "Word 1 of 1"}));
-    QCOMPARE(messages, (QStringList{"You have finished all your words!\n\rYou made 1 errors.",
-                                    "Do you want to try the ones you missed over again?",
-                                    "You have finished all your words!\n\rYou didn't miss ANY words at all!"}));
+    QCOMPARE(messages,
+             (QStringList{"You have finished all your words!\n\rYou made 1 errors.",
+                          "Do you want to try the ones you missed over again?",
+                          "You have finished all your words!\n\rYou didn't miss ANY words at all!"}));
     QTRY_VERIFY_WITH_TIMEOUT(focusIn(&main), 2000);
 }
 

@@ -48,9 +48,11 @@ void ModalDriver::closeModalWindows()
 
 bool ModalDriver::takeStep(QWidget *modal)
 {
-    if (modal == m_current)
+    // A window that comes back on top when one opened over it closes is not opening again.
+    m_handled.removeAll(nullptr);
+    if (m_handled.contains(modal))
         return false;
-    m_current = modal;
+    m_handled << modal;
     m_seen << QString::fromLatin1(modal->metaObject()->className());
     if (m_steps.isEmpty()) {
         modal->close();

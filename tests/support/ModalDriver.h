@@ -12,7 +12,8 @@
 // Drives program-modal windows from inside their modal loops, for tests that use the real windows.
 //
 // It polls for the active modal window. With steps, each window that opens is handed to the next
-// step, in order; a window that opens when no step is left is recorded and closed. With a responder,
+// step, in order (once: not again when it comes back on top); a window that opens when no step is
+// left is recorded and closed. With a responder,
 // every poll hands it the active modal window, and it says whether it acted.
 //
 // A failing check inside a step must not leave its window waiting for a click that never comes: once
@@ -45,7 +46,7 @@ private:
 
     QList<Step> m_steps;
     Responder m_responder;
-    QPointer<QWidget> m_current;
+    QList<QPointer<QWidget>> m_handled;
     QStringList m_seen;
     int m_patienceMs = kPatienceMs;
     QElapsedTimer m_waiting; // since the active window last went unanswered
