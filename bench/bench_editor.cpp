@@ -28,6 +28,11 @@ public:
     {
         return std::nullopt;
     }
+    QStringList openFiles(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     void errorBox(QWidget *, const QString &, const QString &text) override
     {
         qFatal("%s", qPrintable(text));

@@ -96,6 +96,40 @@ QStringList QtToolkit::nameFilters(const QString &filter)
     return result;
 }
 
+QStringList QtToolkit::openFiles(QWidget *owner, const QString &filter, const QString &folder)
+{
+    QFileDialog dialog(ownerOrActive(owner));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(nameFilters(filter));
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (runModal(&dialog) != QDialog::Accepted)
+        return {};
+    QStringList chosen;
+    for (const QString &file : dialog.selectedFiles())
+        chosen << QFileInfo(file).absoluteFilePath();
+    return chosen;
+}
+
+std::optional<QString> QtToolkit::saveFile(QWidget *owner, const QString &filter, const QString &folder,
+                                           const QString &fileName)
+{
+    QFileDialog dialog(ownerOrActive(owner));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(nameFilters(filter));
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
+    if (runModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
 std::optional<QString> QtToolkit::openFile(QWidget *owner, const QString &filter, const QString &folder,
                                            const QString &fileName)
 {

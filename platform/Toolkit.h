@@ -25,6 +25,12 @@ public:
     // path, or nothing on Cancel.
     virtual std::optional<QString> openFile(QWidget *owner, const QString &filter, const QString &folder,
                                             const QString &fileName) = 0;
+    // Several existing files at once; their full paths, none on Cancel.
+    virtual QStringList openFiles(QWidget *owner, const QString &filter, const QString &folder) = 0;
+    // A file to write, `fileName` proposed; an existing one is replaced only once the user agreed.
+    // The chosen file's full path, or nothing on Cancel.
+    virtual std::optional<QString> saveFile(QWidget *owner, const QString &filter, const QString &folder,
+                                            const QString &fileName) = 0;
     // The top-level error report: error icon, one OK button.
     virtual void errorBox(QWidget *owner, const QString &caption, const QString &text) = 0;
 
@@ -42,6 +48,9 @@ public:
     QString inputText(QWidget *owner, const QString &caption, const QString &prompt,
                       const QString &initial) override;
     std::optional<QString> openFile(QWidget *owner, const QString &filter, const QString &folder,
+                                    const QString &fileName) override;
+    QStringList openFiles(QWidget *owner, const QString &filter, const QString &folder) override;
+    std::optional<QString> saveFile(QWidget *owner, const QString &filter, const QString &folder,
                                     const QString &fileName) override;
     void errorBox(QWidget *owner, const QString &caption, const QString &text) override;
 

@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,6 +60,8 @@ private slots:
     void realQuestionBox();
     void realInformationAndErrorBoxes_data();
     void realInformationAndErrorBoxes();
+    void realFileDialogs_data();
+    void realFileDialogs();
 };
 
 void TestPlatform::titleFromProgramFile_data()
@@ -346,6 +349,62 @@ void TestPlatform::realInformationAndErrorBoxes()
     QCOMPARE(shownIcon, icon);
     QCOMPARE(text, message);
     QCOMPARE(format, Qt::PlainText);
+}
+
+void TestPlatform::realFileDialogs_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("several files, OK") << "open" << true;
+    QTest::newRow("several files, Cancel") << "open" << false;
+    QTest::newRow("save, OK") << "save" << true;
+    QTest::newRow("save, Cancel") << "save" << false;
+}
+
+void TestPlatform::realFileDialogs()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, accept);
+    QTemporaryDir dir;
+    for (const char *name : {"a.mp3", "b.mp3"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QtToolkit toolkit;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QString proposed;
+    ModalDriver driver({[&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        mode = dialog->acceptMode();
+        if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            proposed = name->text();
+        if (!accept) {
+            dialog->reject();
+            return;
+        }
+        if (kind == "open") {
+            dialog->selectFile(QStringLiteral("\"a.mp3\" \"b.mp3\""));
+        } else {
+            dialog->selectFile(dir.filePath(QStringLiteral("list.spelldeck")));
+        }
+        QMetaObject::invokeMethod(dialog, "accept");
+    }});
+    if (kind == "open") {
+        const QStringList chosen =
+            toolkit.openFiles(nullptr, QStringLiteral("MP3 File(*.mp3)|*.mp3"), dir.path());
+        QCOMPARE(mode, QFileDialog::AcceptOpen);
+        QCOMPARE(chosen,
+                 accept ? (QStringList{dir.filePath("a.mp3"), dir.filePath("b.mp3")}) : QStringList());
+    } else {
+        const std::optional<QString> chosen =
+            toolkit.saveFile(nullptr, QStringLiteral("Spelldeck list|*.spelldeck"), dir.path(),
+                             QStringLiteral("Week 1.spelldeck"));
+        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QCOMPARE(proposed, QStringLiteral("Week 1.spelldeck"));
+        QCOMPARE(chosen, accept ? std::optional<QString>(dir.filePath("list.spelldeck")) : std::nullopt);
+    }
+    QCOMPARE(driver.seen(), QStringList{"QFileDialog"});
 }
 
 SPELLDECK_TEST_MAIN(TestPlatform)

@@ -54,6 +54,19 @@ std::optional<QString> ScriptedToolkit::openFile(QWidget *owner, const QString &
     return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }
 
+QStringList ScriptedToolkit::openFiles(QWidget *owner, const QString &filter, const QString &folder)
+{
+    m_boxes << Box{OpenFiles, QString(), filter, folder, owner};
+    return m_fileLists.isEmpty() ? QStringList() : m_fileLists.dequeue();
+}
+
+std::optional<QString> ScriptedToolkit::saveFile(QWidget *owner, const QString &filter, const QString &folder,
+                                                 const QString &fileName)
+{
+    m_boxes << Box{SaveFile, QString(), filter, folder + QLatin1Char('|') + fileName, owner};
+    return m_saves.isEmpty() ? std::nullopt : m_saves.dequeue();
+}
+
 void ScriptedToolkit::errorBox(QWidget *owner, const QString &caption, const QString &text)
 {
     m_boxes << Box{Error, caption, text, {}, owner};

@@ -20,6 +20,8 @@ public:
         Question,
         Input,
         OpenFile,
+        OpenFiles,
+        SaveFile,
         Error
     };
 
@@ -40,6 +42,8 @@ public:
     void answerQuestion(bool yes) { m_questions.enqueue(yes); }
     void answerInput(std::optional<QString> text) { m_inputs.enqueue(std::move(text)); }
     void answerOpenFile(std::optional<QString> path) { m_files.enqueue(std::move(path)); }
+    void answerOpenFiles(QStringList paths) { m_fileLists.enqueue(std::move(paths)); }
+    void answerSaveFile(std::optional<QString> path) { m_saves.enqueue(std::move(path)); }
 
     const QList<Box> &boxes() const { return m_boxes; }
     QList<Box> boxes(Kind kind) const;
@@ -53,6 +57,9 @@ public:
                       const QString &initial) override;
     std::optional<QString> openFile(QWidget *owner, const QString &filter, const QString &folder,
                                     const QString &fileName) override;
+    QStringList openFiles(QWidget *owner, const QString &filter, const QString &folder) override;
+    std::optional<QString> saveFile(QWidget *owner, const QString &filter, const QString &folder,
+                                    const QString &fileName) override;
     void errorBox(QWidget *owner, const QString &caption, const QString &text) override;
 
 private:
@@ -60,4 +67,6 @@ private:
     QQueue<bool> m_questions;
     QQueue<std::optional<QString>> m_inputs;
     QQueue<std::optional<QString>> m_files;
+    QQueue<QStringList> m_fileLists;
+    QQueue<std::optional<QString>> m_saves;
 };
