@@ -24,8 +24,7 @@ public:
     bool isLoaded() const { return m_library.isLoaded(); }
 
     // The function `name` of the loaded library; raises Exception when the library has none.
-    template <typename Function>
-    Function resolve(const char *name)
+    template <typename Function> Function resolve(const char *name)
     {
         return reinterpret_cast<Function>(address(name));
     }

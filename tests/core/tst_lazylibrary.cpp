@@ -31,7 +31,8 @@ void TestLazyLibrary::missingLibraryIsNamed()
         missing.load();
         QFAIL("a missing library loaded");
     } catch (const Exception &e) {
-        QVERIFY2(e.message().startsWith(QStringLiteral("Speech synthesis is not available: ")), qPrintable(e.message()));
+        QVERIFY2(e.message().startsWith(QStringLiteral("Speech synthesis is not available: ")),
+                 qPrintable(e.message()));
         QVERIFY2(e.message().contains(QStringLiteral("spelldeck-no-such-library")), qPrintable(e.message()));
     }
     QVERIFY(!missing.isLoaded());
