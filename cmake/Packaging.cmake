@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the executables link come from dpkg-shlibdeps; plugins that Qt loads at run time do not show
 # up there and are named by hand: the SQLite driver (without it the database cannot be opened) and the
 # SVG plugins that draw the icons and pictures. So are the libraries opened on first use (LazyLibrary):
-# libcsv for CSV files.
+# libcsv for CSV files, libzip for .spelldeck packages.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, libcsv3")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, libcsv3, libzip4")
 # Opening the user guide from the About box goes through the desktop's opener.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")
 

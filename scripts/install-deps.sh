@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkgconf clang-format
     qt6-base-dev libqt6sql6-sqlite libqt6svg6
-    libsdl2-mixer-dev libxcb1-dev libcsv-dev
+    libsdl2-mixer-dev libxcb1-dev libcsv-dev libzip-dev
     xvfb openbox x11-utils
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
