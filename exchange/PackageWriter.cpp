@@ -187,14 +187,17 @@ ExportResult writePackage(const QString &file, const QString &name, const QList<
     CloseState state{&progress, qint64(words.size()), {}};
     api.zip_register_progress_callback_with_state(archive.get(), 0.01, closeProgress, nullptr, &state);
     api.zip_register_cancel_callback_with_state(archive.get(), closeCancelled, nullptr, &state);
-    if (api.zip_close(archive.get()) != 0) {
-        if (state.failure)
-            std::rethrow_exception(state.failure);
+    const bool closed = api.zip_close(archive.get()) == 0;
+    if (closed)
+        archive.closed();
+    // Raised by the progress report, whether or not libzip stopped writing in time.
+    if (state.failure)
+        std::rethrow_exception(state.failure);
+    if (!closed) {
         progress.check();
         throw Exception(QCoreApplication::translate("Exchange", "%1 cannot be written: %2")
                             .arg(target, QString::fromUtf8(api.zip_strerror(archive.get()))));
     }
-    archive.closed();
     progress.step(result.words, result.words);
 
     // rename() replaces the file of that name at once; nothing of the old or new one is left half.

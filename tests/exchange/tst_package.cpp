@@ -159,6 +159,7 @@ private slots:
     void writingRefused_data();
     void writingRefused();
     void cancelledWritingLeavesTheOldFile();
+    void failingProgressReportLeavesTheOldFile();
     void hostileArchives_data();
     void hostileArchives();
 };
@@ -205,7 +206,7 @@ void TestPackage::writtenPackageReadsBack()
         word("cat", "data/sounds/cat.mp3"),                         // relative to the current folder
         word("dog", "sounds/dog.mp3"),                              // relative to the program's folder
         word("ice cream", dir.filePath("elsewhere/ice cream.mp3")), // absolute
-        word("Ice-cream", dir.filePath("elsewhere/ice cream.mp3")), // same base name as the one before
+        word("ice-cream", dir.filePath("elsewhere/ice cream.mp3")), // same base name as the one before
         word("bird", "data/sounds/bird.mp3"),                       // missing
         word("fish", ""),                                           // none
         word("folder", "data/sounds/folder.mp3"),                   // not a file
@@ -227,7 +228,7 @@ void TestPackage::writtenPackageReadsBack()
     QCOMPARE(
         TestFiles::described(list),
         (QStringList{"cat <- member:sounds/cat.mp3", "dog <- member:sounds/dog.mp3",
-                     "ice cream <- member:sounds/ice_cream.mp3", "Ice-cream <- member:sounds/Ice_cream.mp3",
+                     "ice cream <- member:sounds/ice_cream.mp3", "ice-cream <- member:sounds/ice_cream-2.mp3",
                      "bird", "fish", "folder", QStringLiteral("Größe <- member:sounds/Größe.mp3")}));
     ImportedRecordings recordings;
     const QStringList paths = recordings.bringIn(list, dir.filePath("in"));
@@ -307,8 +308,32 @@ void TestPackage::cancelledWritingLeavesTheOldFile()
         &cancel);
     QVERIFY_THROWS_EXCEPTION(EAbort, writePackage(file, "Pets", words, "/nowhere/", progress));
     QVERIFY(cancel);
+    QCOMPARE(reportsAfterCancel, 0);
     QCOMPARE(TestFiles::contents(file), QByteArray("the previous export"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"pets.spelldeck"});
+}
+
+void TestPackage::failingProgressReportLeavesTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("pets.spelldeck");
+    QVERIFY(TestFiles::write(file, "the previous export"));
+    QVERIFY(TestFiles::write(dir.filePath("cat.mp3"), randomBytes(20000, 1)));
+    // A window's report can fail once (its progress bar gone, say); the export must not go on quietly.
+    bool failed = false;
+    const Progress progress([&](qint64 done, qint64) {
+        if (done > 0 && !std::exchange(failed, true))
+            throw Exception("the progress bar is gone");
+    });
+    try {
+        writePackage(file, "Pets", {word("cat", dir.filePath("cat.mp3"))}, "/nowhere/", progress);
+        QFAIL("the package was written");
+    } catch (const Exception &e) {
+        QCOMPARE(e.message(), QStringLiteral("the progress bar is gone"));
+    }
+    QCOMPARE(TestFiles::contents(file), QByteArray("the previous export"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"cat.mp3", "pets.spelldeck"}));
 }
 
 void TestPackage::hostileArchives_data()
