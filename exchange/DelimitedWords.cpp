@@ -78,8 +78,8 @@ char delimiterFor(const QString &path, const QString &firstLine)
         return '\t';
     if (commas && !tabs)
         return ',';
-    const QString extension = QFileInfo(path).suffix().toLower();
-    return extension == QLatin1String("tsv") || extension == QLatin1String("tab") ? '\t' : ',';
+    // Only a ".csv" is comma-separated by name; a list of another name comes here for its tabs.
+    return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ? ',' : '\t';
 }
 
 WordList readDelimitedFile(const QString &path)

@@ -9,7 +9,7 @@ namespace Exchange {
 
 // The character that separates the columns, judged from the file's first line that is not blank: a tab
 // when it holds tabs and no comma, a comma when it holds commas and no tab; otherwise the extension
-// decides: a tab for ".tsv" and ".tab", a comma for anything else.
+// decides: a comma for ".csv", a tab for anything else (".tsv", ".tab", or a text file with tabs).
 char delimiterFor(const QString &path, const QString &firstLine);
 
 // The list is named after the file's base name. Raises, naming the file and the line, for bytes that

@@ -84,6 +84,10 @@ void TestDelimitedWords::delimiter_data()
                                     << "a\tb,c" << ',';
     QTest::newRow("tabs in a .txt") << "a.txt"
                                     << "cat\tcat.mp3" << '\t';
+    QTest::newRow("both in a .txt") << "a.txt"
+                                    << "well, yes\tyes.mp3" << '\t';
+    QTest::newRow("one column, .CSV") << "a.CSV"
+                                      << "cat" << ',';
 }
 
 void TestDelimitedWords::delimiter()
