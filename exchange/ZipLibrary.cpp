@@ -17,8 +17,6 @@ ZipApi resolved()
     SPELLDECK_RESOLVE(zip_close);
     SPELLDECK_RESOLVE(zip_discard);
     SPELLDECK_RESOLVE(zip_strerror);
-    SPELLDECK_RESOLVE(zip_get_error);
-    SPELLDECK_RESOLVE(zip_error_code_zip);
     SPELLDECK_RESOLVE(zip_error_init_with_code);
     SPELLDECK_RESOLVE(zip_error_strerror);
     SPELLDECK_RESOLVE(zip_error_fini);

@@ -14,8 +14,6 @@ struct ZipApi
     SPELLDECK_LAZY_FUNCTION(zip_close);
     SPELLDECK_LAZY_FUNCTION(zip_discard);
     SPELLDECK_LAZY_FUNCTION(zip_strerror);
-    SPELLDECK_LAZY_FUNCTION(zip_get_error);
-    SPELLDECK_LAZY_FUNCTION(zip_error_code_zip);
     SPELLDECK_LAZY_FUNCTION(zip_error_init_with_code);
     SPELLDECK_LAZY_FUNCTION(zip_error_strerror);
     SPELLDECK_LAZY_FUNCTION(zip_error_fini);
