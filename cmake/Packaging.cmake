@@ -17,10 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the executables link come from dpkg-shlibdeps; what is loaded at run time does not show up
 # there and is named by hand: the SQLite driver (without it the database cannot be opened), and the
-# sound, speech and encoding libraries opened when they are first used.
+# libraries opened when they are first used (sound, speech, MP3 encoding, CSV files, .spelldeck packages).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libsdl2-2.0-0, libsdl2-mixer-2.0-0, libespeak-ng1, espeak-ng-data, libmp3lame0")
+    "libqt6sql6-sqlite, libsdl2-2.0-0, libsdl2-mixer-2.0-0, libespeak-ng1, espeak-ng-data, libmp3lame0, libcsv3, libzip4")
 # Opening the user guide from the About box goes through the desktop's opener; Qt's own translations
 # give the standard buttons of the boxes the language of the program's.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-translations-l10n")

@@ -1,5 +1,6 @@
 #include "Toolkit.h"
 
+#include "SoundPath.h"
 #include "WindowRules.h"
 
 #include <QApplication>
@@ -192,10 +193,5 @@ QString programFolder()
 
 QString playablePath(const QString &stored, const QString &programFolder)
 {
-    if (fileExists(stored))
-        return stored;
-    // Plain concatenation: both the folder's separator and one the stored path starts with are kept.
-    if (fileExists(programFolder + stored))
-        return programFolder + stored;
-    return {};
+    return SoundPath::playable(stored, programFolder);
 }

@@ -78,7 +78,6 @@ bool fileExists(const QString &path);
 
 // The program's folder, ending with a separator.
 QString programFolder();
-// Where a word's sound file is found: the path as stored when a file is there (a relative path taken
-// against the current directory), else `programFolder` followed by the stored path; empty when
-// neither is a file.
+// Where a word's sound file is found: SoundPath::playable (core/SoundPath.h), which the exporter
+// shares.
 QString playablePath(const QString &stored, const QString &programFolder);

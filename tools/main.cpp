@@ -1,6 +1,7 @@
-// spelldeck-db: makes the database file the program opens.
+// spelldeck-db: makes the database file the program opens, and exports and imports word lists.
 #include "DatabaseTool.h"
 #include "Exceptions.h"
+#include "ExchangeCommands.h"
 #include "Schema.h"
 
 #include <QCommandLineParser>
@@ -12,10 +13,16 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("spelldeck-db"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SPELLDECK_VERSION));
+    // A command comes first; anything else is the database to create, as it always was.
+    if (argc > 1 && ExchangeCommands::isCommand(QString::fromLocal8Bit(argv[1])))
+        return ExchangeCommands::run(QCoreApplication::arguments().mid(1));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Creates an empty Spelldeck database (by default %1 under the current folder).")
+        QStringLiteral(
+            "Creates an empty Spelldeck database (by default %1 under the current folder).\n"
+            "Other commands: spelldeck-db export LIST FILE, spelldeck-db import FILE [--name NAME];\n"
+            "\"spelldeck-db export --help\" and \"spelldeck-db import --help\" tell more.")
             .arg(QString::fromLatin1(Schema::kDatabasePath)));
     parser.addHelpOption();
     parser.addVersionOption();

@@ -1,4 +1,5 @@
-// The database tool: the schema it makes, the demo list, and its command line.
+// The database tool: the schema it makes, the demo list, its command line, and the export and import
+// commands run as a user runs them.
 #include "DatabaseTool.h"
 #include "Exceptions.h"
 
@@ -57,6 +58,42 @@ bool runTool(const QString &folder, const QStringList &arguments, ToolRun *run)
     return true;
 }
 
+struct CommandRun
+{
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+// Runs the tool in `folder` with standard output and standard error apart; false when it did not start
+// or did not end by itself.
+bool runCommand(const QString &folder, const QStringList &arguments, CommandRun *run)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(SPELLDECK_DB_TOOL), arguments);
+    if (!process.waitForStarted(30000) || !process.waitForFinished(60000) ||
+        process.exitStatus() != QProcess::NormalExit)
+        return false;
+    run->exitCode = process.exitCode();
+    run->output = QString::fromUtf8(process.readAllStandardOutput());
+    run->errors = QString::fromUtf8(process.readAllStandardError());
+    return true;
+}
+
+QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        files << name;
+    for (const QString &sub : dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
+        for (const QString &name : filesBelow(dir.filePath(sub)))
+            files << sub + QLatin1Char('/') + name;
+    }
+    return files;
+}
+
 QByteArray contents(const QString &file)
 {
     QFile f(file);
@@ -79,6 +116,13 @@ private Q_SLOTS:
     void failedCreationLeavesNoFile();
     void commandLine();
     void commandLineRefusesTwoFiles();
+    void exportThenImport();
+    void commandsOnAnotherDatabase();
+    void importsATextFileUnderItsName();
+    void commandHelp_data();
+    void commandHelp();
+    void commandFailures_data();
+    void commandFailures();
 };
 
 void TestTools::createsSchema()
@@ -243,6 +287,196 @@ void TestTools::commandLineRefusesTwoFiles()
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.output, QStringLiteral("spelldeck-db: give at most one file\n"));
     QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void TestTools::exportThenImport()
+{
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"--demo"}, &run));
+    QCOMPARE(run.exitCode, 0);
+
+    QVERIFY(runCommand(dir.path(), {"export", "Everyday words", "demo.spelldeck"}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(
+        run.output,
+        QStringLiteral("Exported 8 words of \"Everyday words\" to demo.spelldeck; 0 without a recording.\n"));
+    QCOMPARE(run.exitCode, 0);
+
+    QVERIFY(runCommand(dir.path(), {"import", "demo.spelldeck"}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.output,
+             QStringLiteral(
+                 "Imported 8 words into the new list \"Everyday words\" (id 2); 8 with a recording.\n"));
+    QCOMPARE(run.exitCode, 0);
+
+    // By id, under a new name; the package of the same name is replaced.
+    QVERIFY(runCommand(dir.path(), {"export", "2", "demo.spelldeck"}, &run));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(runCommand(dir.path(), {"import", "--name", "  Copy of a copy ", "demo.spelldeck"}, &run));
+    QCOMPARE(run.output,
+             QStringLiteral(
+                 "Imported 8 words into the new list \"Copy of a copy\" (id 3); 8 with a recording.\n"));
+    QCOMPARE(run.exitCode, 0);
+
+    const QString file = dir.filePath(QStringLiteral("data/data.db"));
+    QCOMPARE(rows(file, QStringLiteral("select type_id, type_name from d_type order by type_id")),
+             (QStringList{"1|Everyday words", "2|Everyday words", "3|Copy of a copy"}));
+    const QStringList copies =
+        rows(file, QStringLiteral("select word_name, word_sound, word_order from d_word "
+                                  "where type_id = 3 order by word_order"));
+    QCOMPARE(copies, (QStringList{"apple|data/sounds/apple-3.mp3|1", "house|data/sounds/house-3.mp3|2",
+                                  "green|data/sounds/green-3.mp3|3", "water|data/sounds/water-3.mp3|4",
+                                  "school|data/sounds/school-3.mp3|5", "friend|data/sounds/friend-3.mp3|6",
+                                  "happy|data/sounds/happy-3.mp3|7", "little|data/sounds/little-3.mp3|8"}));
+    for (const QString &row : copies) {
+        const QString word = row.section(QLatin1Char('|'), 0, 0);
+        QCOMPARE(contents(dir.filePath(row.section(QLatin1Char('|'), 1, 1))),
+                 contents(dir.filePath(QStringLiteral("data/sounds/") + word + QStringLiteral(".mp3"))));
+    }
+}
+
+void TestTools::commandsOnAnotherDatabase()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("elsewhere")));
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"--demo", "school/words/data.db"}, &run));
+    QCOMPARE(run.exitCode, 0);
+
+    // Started from another folder, relative paths are its own.
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    QVERIFY(runCommand(elsewhere, {"export", "--database", "../school/words/data.db", "1", "demo.spelldeck"},
+                       &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("elsewhere/demo.spelldeck"))).isFile());
+    QVERIFY(
+        runCommand(elsewhere, {"import", "demo.spelldeck", "--database", "../school/words/data.db"}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.exitCode, 0);
+
+    // Recordings go beside the database and are stored as the program, run from "school", finds them.
+    const QString file = dir.filePath(QStringLiteral("school/words/data.db"));
+    QCOMPARE(rows(file, QStringLiteral("select word_sound from d_word where type_id = 2 and word_order = 1")),
+             QStringList{"words/sounds/apple-2.mp3"});
+    QCOMPARE(contents(dir.filePath(QStringLiteral("school/words/sounds/apple-2.mp3"))),
+             contents(dir.filePath(QStringLiteral("school/words/sounds/apple.mp3"))));
+    QCOMPARE(filesBelow(elsewhere), QStringList{"demo.spelldeck"});
+}
+
+void TestTools::importsATextFileUnderItsName()
+{
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {}, &run));
+    QVERIFY(
+        runCommand(dir.path(), {"import", QStringLiteral(SPELLDECK_FIXTURES "/exchange/words.txt")}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.output,
+             QStringLiteral("Imported 4 words into the new list \"words\" (id 1); 0 with a recording.\n"));
+    QCOMPARE(rows(dir.filePath(QStringLiteral("data/data.db")),
+                  QStringLiteral("select word_name, word_sound, word_order from d_word order by word_order")),
+             (QStringList{"apple||1", "ice cream||2", QStringLiteral("Größe||3"), "house||4"}));
+}
+
+void TestTools::commandHelp_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("mentioned");
+    QTest::newRow("the tool") << QStringList{"--help"}
+                              << QStringList{"spelldeck-db export LIST FILE", "spelldeck-db import FILE",
+                                             "--demo"};
+    QTest::newRow("export") << QStringList{"export", "--help"}
+                            << QStringList{"export LIST FILE", "--database"};
+    QTest::newRow("import") << QStringList{"import", "-h"}
+                            << QStringList{"import FILE", "--database", "--name"};
+}
+
+void TestTools::commandHelp()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, mentioned);
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), arguments, &run));
+    QCOMPARE(run.exitCode, 0);
+    for (const QString &text : mentioned)
+        QVERIFY2(run.output.contains(text), qPrintable(run.output));
+    QCOMPARE(filesBelow(dir.path()), QStringList{});
+}
+
+void TestTools::commandFailures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // the first line on standard error; {dir} is the folder
+
+    QTest::newRow("export without a file")
+        << QStringList{"export", "1"} << 2 << "spelldeck-db: export takes a list and a file.";
+    QTest::newRow("export with three arguments") << QStringList{"export", "1", "a.spelldeck", "b"} << 2
+                                                 << "spelldeck-db: export takes a list and a file.";
+    QTest::newRow("import without a file")
+        << QStringList{"import"} << 2 << "spelldeck-db: import takes one file.";
+    QTest::newRow("import of two files")
+        << QStringList{"import", "a.txt", "b.txt"} << 2 << "spelldeck-db: import takes one file.";
+    QTest::newRow("unknown option") << QStringList{"import", "--demo", "words.txt"} << 2
+                                    << "spelldeck-db: Unknown option 'demo'.";
+    QTest::newRow("name without a value")
+        << QStringList{"import", "words.txt", "--name"} << 2 << "spelldeck-db: Missing value after '--name'.";
+    QTest::newRow("blank name") << QStringList{"import", "--name", "  ", "words.txt"} << 2
+                                << "spelldeck-db: the list's name must not be empty.";
+    QTest::newRow("no such list") << QStringList{"export", "Animals", "a.spelldeck"} << 1
+                                  << "spelldeck-db: There is no list \"Animals\".";
+    QTest::newRow("no such file") << QStringList{"import", "nothing.txt"} << 1
+                                  << "spelldeck-db: \"{dir}/nothing.txt\" is not a file.";
+    QTest::newRow("a bad CSV file")
+        << QStringList{"import", "bad.csv"} << 1
+        << "spelldeck-db: Line 2 of \"{dir}/bad.csv\": a quoted field is never closed.";
+    QTest::newRow("no such database")
+        << QStringList{"import", "--database", "other/data.db", "words.txt"} << 1
+        << "spelldeck-db: The database \"other/data.db\" does not exist; make one "
+           "with spelldeck-db first.";
+    QTest::newRow("package into a missing folder") << QStringList{"export", "1", "missing/a.spelldeck"} << 1
+                                                   << "spelldeck-db: \"{dir}/missing/a.spelldeck\" cannot be "
+                                                      "written: ...";
+}
+
+void TestTools::commandFailures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"--demo"}, &run));
+    QFile words(dir.filePath(QStringLiteral("words.txt")));
+    QVERIFY(words.open(QIODevice::WriteOnly));
+    words.write("cat\n");
+    words.close();
+    QFile bad(dir.filePath(QStringLiteral("bad.csv")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("cat\n\"dog,x\n");
+    bad.close();
+    const QStringList before = filesBelow(dir.path());
+    const QString database = dir.filePath(QStringLiteral("data/data.db"));
+    const QStringList lists = rows(database, QStringLiteral("select * from d_type"));
+
+    QVERIFY(runCommand(dir.path(), arguments, &run));
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.output, QString());
+    const QString expected = QString(message).replace(QStringLiteral("{dir}"), dir.path());
+    const QString first = run.errors.section(QLatin1Char('\n'), 0, 0);
+    if (expected.endsWith(QStringLiteral("...")))
+        QVERIFY2(first.startsWith(expected.chopped(3)), qPrintable(run.errors));
+    else
+        QCOMPARE(first, expected);
+    if (exitCode == 2)
+        QCOMPARE(run.errors.section(QLatin1Char('\n'), 1),
+                 QStringLiteral("Try \"spelldeck-db %1 --help\".\n").arg(arguments.constFirst()));
+    // Nothing was stored or written.
+    QCOMPARE(filesBelow(dir.path()), before);
+    QCOMPARE(rows(database, QStringLiteral("select * from d_type")), lists);
 }
 
 QTEST_GUILESS_MAIN(TestTools)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "LazyLibrary.h"
+
+#include <csv.h>
+
+namespace Exchange {
+
+// The functions of libcsv the readers call, resolved when a CSV or tab-separated file is first read:
+// start-up never loads the library.
+struct CsvApi
+{
+    SPELLDECK_LAZY_FUNCTION(csv_init);
+    SPELLDECK_LAZY_FUNCTION(csv_set_delim);
+    SPELLDECK_LAZY_FUNCTION(csv_parse);
+    SPELLDECK_LAZY_FUNCTION(csv_fini);
+    SPELLDECK_LAZY_FUNCTION(csv_free);
+    SPELLDECK_LAZY_FUNCTION(csv_error);
+    SPELLDECK_LAZY_FUNCTION(csv_strerror);
+};
+
+// libcsv.so.3, opened on the first call. Raises Exception naming what is missing.
+const CsvApi &csvLibrary();
+
+} // namespace Exchange

@@ -1,0 +1,18 @@
+#include "PackageFormat.h"
+
+#include <QStringList>
+
+namespace Exchange {
+
+bool isInSoundFolder(const QString &member)
+{
+    // Names are never used as paths on disk, but one that leaves the folder can only be an attack.
+    if (!member.startsWith(QLatin1String(kPackageSoundFolder)) || member.contains(QLatin1Char('\\')))
+        return false;
+    const QStringList segments = member.split(QLatin1Char('/'));
+    return std::none_of(segments.cbegin(), segments.cend(), [](const QString &segment) {
+        return segment == QLatin1String("..") || segment == QLatin1String(".");
+    });
+}
+
+} // namespace Exchange

@@ -1,0 +1,107 @@
+#include "PackageManifest.h"
+
+#include "Exceptions.h"
+#include "PackageFormat.h"
+#include "WordText.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace Exchange {
+namespace {
+
+const QString kFormat = QStringLiteral("format");
+const QString kName = QStringLiteral("name");
+const QString kWords = QStringLiteral("words");
+const QString kWord = QStringLiteral("word");
+const QString kRecording = QStringLiteral("recording");
+
+[[noreturn]] void fail(const QString &package, const QString &problem)
+{
+    throw Exception(QCoreApplication::translate("Exchange", "The list in %1 cannot be read: %2")
+                        .arg(TextSource::file(package).name(), problem));
+}
+
+} // namespace
+
+QByteArray manifestJson(const Manifest &manifest)
+{
+    QJsonArray words;
+    for (const ManifestWord &word : manifest.words) {
+        words.append(
+            QJsonObject{{kWord, word.word},
+                        {kRecording, word.recording.isEmpty() ? QJsonValue() : QJsonValue(word.recording)}});
+    }
+    const QJsonObject root{{kFormat, kPackageFormat}, {kName, manifest.name}, {kWords, words}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+Manifest parseManifest(const QByteArray &json, const QString &packagePath)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        fail(packagePath,
+             QCoreApplication::translate("Exchange", "%1 is not valid JSON (%2 at character %3).")
+                 .arg(QLatin1String(kManifestName), error.errorString())
+                 .arg(error.offset));
+    if (!document.isObject())
+        fail(
+            packagePath,
+            QCoreApplication::translate("Exchange", "%1 holds no object.").arg(QLatin1String(kManifestName)));
+    const QJsonObject root = document.object();
+
+    const QJsonValue format = root.value(kFormat);
+    if (!format.isDouble() || format.toDouble() != double(format.toInt()))
+        fail(packagePath, QCoreApplication::translate("Exchange", "%1 has no format version.")
+                              .arg(QLatin1String(kManifestName)));
+    if (format.toInt() != kPackageFormat)
+        fail(packagePath, QCoreApplication::translate(
+                              "Exchange", "it is in format %1, and this version of Spelldeck reads "
+                                          "format %2 only.")
+                              .arg(format.toInt())
+                              .arg(kPackageFormat));
+    const QJsonValue name = root.value(kName);
+    if (!name.isUndefined() && !name.isNull() && !name.isString())
+        fail(packagePath, QCoreApplication::translate("Exchange", "its name is not text."));
+    const QJsonValue words = root.value(kWords);
+    if (!words.isArray())
+        fail(packagePath, QCoreApplication::translate("Exchange", "%1 has no list of words.")
+                              .arg(QLatin1String(kManifestName)));
+
+    Manifest manifest;
+    manifest.name = name.toString().trimmed();
+    const QJsonArray array = words.toArray();
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QString where = QCoreApplication::translate("Exchange", "Word %1 of %2")
+                                  .arg(i + 1)
+                                  .arg(TextSource::file(packagePath).name());
+        const QJsonObject entry = array.at(i).toObject();
+        const QJsonValue word = entry.value(kWord);
+        if (!array.at(i).isObject() || !word.isString())
+            throw Exception(QCoreApplication::translate("Exchange", "%1 has no text.").arg(where));
+        ManifestWord result;
+        result.word = checkedWord(word.toString(), where);
+        if (result.word.isEmpty())
+            throw Exception(QCoreApplication::translate("Exchange", "%1 is empty.").arg(where));
+        const QJsonValue recording = entry.value(kRecording);
+        if (recording.isString()) {
+            result.recording = recording.toString();
+            if (!isInSoundFolder(result.recording) || result.recording.endsWith(QLatin1Char('/')))
+                throw Exception(QCoreApplication::translate(
+                                    "Exchange", "%1: its recording \"%2\" lies outside the folder \"%3\".")
+                                    .arg(where, result.recording, QLatin1String(kPackageSoundFolder)));
+        } else if (!recording.isNull() && !recording.isUndefined()) {
+            throw Exception(
+                QCoreApplication::translate("Exchange", "%1: its recording is not text.").arg(where));
+        }
+        manifest.words.append(result);
+    }
+    if (manifest.words.isEmpty())
+        fail(packagePath, QCoreApplication::translate("Exchange", "it holds no words."));
+    return manifest;
+}
+
+} // namespace Exchange
