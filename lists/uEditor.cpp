@@ -6,17 +6,23 @@
 #include "ErrorGuard.h"
 #include "Exceptions.h"
 #include "ListEntries.h"
+#include "PackageWriter.h"
+#include "ProgressWindow.h"
 #include "RecordingFiles.h"
 #include "Schema.h"
 #include "Speech.h"
 #include "Synthesizer.h"
 #include "Toolkit.h"
+#include "uAddMany.h"
 #include "uDM.h"
 #include "uRecord.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 
@@ -79,6 +85,8 @@ TfrmEditor::TfrmEditor(QWidget *parent)
     connectGuarded(ui->btnRecord, &QPushButton::clicked, this, &TfrmEditor::btnRecordClick);
     connectGuarded(ui->btnListen, &QPushButton::clicked, this, &TfrmEditor::btnListenClick);
     connectGuarded(ui->cmbVoice, &QComboBox::activated, this, &TfrmEditor::cmbVoiceChange);
+    connectGuarded(ui->btnAddMany, &QPushButton::clicked, this, &TfrmEditor::btnAddManyClick);
+    connectGuarded(ui->btnExport, &QPushButton::clicked, this, &TfrmEditor::btnExportClick);
     connectGuarded(ui->edtWord, &QLineEdit::textChanged, this, &TfrmEditor::updateRecordingControls);
     connectGuarded(ui->edtSound, &QLineEdit::textChanged, this, &TfrmEditor::updateRecordingControls);
     updateRecordingControls();
@@ -95,6 +103,7 @@ std::unique_ptr<TfrmEditor> TfrmEditor::Create(QWidget *parent, const QString &A
     auto frmEditor = std::make_unique<TfrmEditor>(parent);
     frmEditor->move(ALeft, ATop);
     frmEditor->FTypeID = ATypeID;
+    frmEditor->m_listName = ATypeName;
     const QString name = captionText(ATypeName);
     if (ANew) {
         frmEditor->setWindowTitle(tr("Creating spelldeck: ") + name);
@@ -407,6 +416,9 @@ void TfrmEditor::updateRecordingControls()
     ui->cmbVoice->setEnabled(voices);
     ui->btnSpeak->setEnabled(changing && voices && !ui->edtWord->text().isEmpty());
     ui->btnRecord->setEnabled(changing);
+    // Many words come, and the list goes, only while no single word is being added or changed.
+    ui->btnAddMany->setEnabled(!changing);
+    ui->btnExport->setEnabled(!changing);
     const TData *selected = changing ? nullptr : GetCurData();
     ui->btnListen->setEnabled(changing ? !ui->edtSound->fileName().isEmpty()
                                        : selected && !selected->Sound.isEmpty());
@@ -462,4 +474,61 @@ void TfrmEditor::btnListenClick()
     ui->mp->setFileName(path);
     ui->mp->Open();
     ui->mp->Play();
+}
+
+// --- Many words -----------------------------------------------------------------------------------
+
+void TfrmEditor::btnAddManyClick()
+{
+    if (ui->edtWord->isEnabled())
+        return;
+    const QList<TData> added = ShowAddMany(this, FTypeID, voice());
+    if (added.isEmpty())
+        return;
+    // Stored after the last word: the list shows them there, numbered on from it.
+    QStringList names;
+    QList<TData *> records;
+    for (const TData &word : added) {
+        FWords.push_back(std::make_unique<TData>(word));
+        FWords.back()->Order = ui->lstWord->count() + int(records.size()) + 1;
+        names << word.Name;
+        records << FWords.back().get();
+    }
+    appendEntries(ui->lstWord, names, records);
+    lstWordClick();
+}
+
+void TfrmEditor::btnExportClick()
+{
+    if (ui->edtWord->isEnabled())
+        return;
+    QString name = m_listName;
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    const std::optional<QString> chosen =
+        Toolkit::instance().saveFile(this, tr("Spelldeck list (*.spelldeck)|*.spelldeck"),
+                                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                     (name.isEmpty() ? tr("list") : name) + QStringLiteral(".spelldeck"));
+    if (!chosen)
+        return;
+    QString file = *chosen;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".spelldeck");
+    // The words in the order the list shows them.
+    QList<TData> words;
+    for (int row = 0; row < ui->lstWord->count(); ++row)
+        words << *recordOf(ui->lstWord->item(row));
+    Exchange::ExportResult result;
+    runInForeground(this, tr("Exporting the list..."),
+                    [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
+                        result = Exchange::writePackage(file, m_listName, words, programFolder(),
+                                                        Exchange::Progress(report, &cancelled));
+                    });
+    if (result.withoutRecording == 0)
+        showMessage(tr("%1 words were exported to \"%2\".").arg(result.words).arg(file));
+    else
+        showMessage(
+            tr("%1 words were exported to \"%2\"; %3 of them without a recording, since none was found.")
+                .arg(result.words)
+                .arg(file)
+                .arg(result.withoutRecording));
 }

@@ -43,6 +43,11 @@ public:
     void btnListenClick();
     void cmbVoiceChange();
 
+    // Many words at once (see TfrmAddMany), appended after the last; the list written as one
+    // .spelldeck file with its recordings, to share.
+    void btnAddManyClick();
+    void btnExportClick();
+
     // The voice chosen for Speak, as the synthesizer names it; empty when none is available.
     QString voice() const;
 
@@ -74,6 +79,7 @@ private:
     QString m_madeRecording; // made by Speak or Record... in the change under way, not yet saved
     Query qryWord;
     QString FTypeID;
+    QString m_listName;
     TData *FCurData = nullptr;                  // the word being changed; none while a new one is added
     std::vector<std::unique_ptr<TData>> FWords; // every record the list's entries refer to
 };
