@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QTemporaryFile>
 
@@ -130,6 +131,7 @@ ExportResult writePackage(const QString &file, const QString &name, const QList<
     manifest.name = name;
     QList<Recording> recordings;
     QSet<QString> taken;
+    QHash<QString, QString> memberOfFile; // words sharing a recording share its member
     ExportResult result;
     qint64 total = 0;
     for (const TData &word : words) {
@@ -143,9 +145,13 @@ ExportResult writePackage(const QString &file, const QString &name, const QList<
                                                             "package may hold (%3 MB).")
                                     .arg(word.Name, QDir::toNativeSeparators(path))
                                     .arg(limits.entrySize / (1024 * 1024)));
-            total += info.size();
-            member = memberName(word.Name, taken);
-            recordings.append({path, member});
+            member = memberOfFile.value(info.canonicalFilePath());
+            if (member.isEmpty()) {
+                total += info.size();
+                member = memberName(word.Name, taken);
+                recordings.append({path, member});
+                memberOfFile.insert(info.canonicalFilePath(), member);
+            }
         } else {
             ++result.withoutRecording;
         }

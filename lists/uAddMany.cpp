@@ -109,17 +109,19 @@ void TfrmAddMany::txtWordsChange()
 
 void TfrmAddMany::btnFromRecordingsClick()
 {
-    const QStringList files = Toolkit::instance().openFiles(this, tr("MP3 File(*.mp3)|*.mp3"),
-                                                            QStandardPaths::writableLocation(QStandardPaths::MusicLocation));
+    const QStringList files = Toolkit::instance().openFiles(
+        this, tr("MP3 File(*.mp3)|*.mp3"), QStandardPaths::writableLocation(QStandardPaths::MusicLocation));
     if (files.isEmpty())
         return;
     Exchange::WordList list;
     for (const QString &file : files) {
         // The file's name is the word: "ice_cream.mp3" is "ice cream".
-        const QString word = Exchange::checkedWord(QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' ')),
-                                                   QStringLiteral("\"%1\"").arg(file));
+        const QString word = Exchange::checkedWord(
+            QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' ')),
+            QStringLiteral("\"%1\"").arg(file));
         if (!word.isEmpty())
-            list.entries.append({word, {Exchange::RecordingSource::File, QFileInfo(file).absoluteFilePath()}});
+            list.entries.append(
+                {word, {Exchange::RecordingSource::File, QFileInfo(file).absoluteFilePath()}});
     }
     m_file.clear();
     ui->lblLanguage->setVisible(false);
@@ -131,7 +133,8 @@ void TfrmAddMany::btnFromFileClick()
 {
     const std::optional<QString> file = Toolkit::instance().openFile(
         this,
-        tr("Word lists (*.txt *.csv *.tsv *.kvtml *.spelldeck)|*.txt;*.csv;*.tsv;*.tab;*.kvtml;*.spelldeck|All files "
+        tr("Word lists (*.txt *.csv *.tsv *.kvtml "
+           "*.spelldeck)|*.txt;*.csv;*.tsv;*.tab;*.kvtml;*.spelldeck|All files "
            "(*)|*"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QString());
     if (!file)
@@ -215,7 +218,8 @@ void TfrmAddMany::btnAddClick()
                                     if (!Encoder::trimSilence(pcm))
                                         continue;
                                     const QString path = RecordingFiles::writeNew(
-                                        soundFolder(), entry.word, Encoder::prepareMp3(pcm, Encoder::Source::Voice));
+                                        soundFolder(), entry.word,
+                                        Encoder::prepareMp3(pcm, Encoder::Source::Voice));
                                     spoken.add(path);
                                     entry.recording = {Exchange::RecordingSource::File, path};
                                 }
@@ -224,9 +228,11 @@ void TfrmAddMany::btnAddClick()
         }
     }
     Exchange::ImportResult result;
-    runInForeground(this, tr("Adding the words..."), [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
-        result = Exchange::importIntoList(DM->ADOConn, list, m_typeId, soundFolder(), progressOf(report, cancelled));
-    });
+    runInForeground(this, tr("Adding the words..."),
+                    [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
+                        result = Exchange::importIntoList(DM->ADOConn, list, m_typeId, soundFolder(),
+                                                          progressOf(report, cancelled));
+                    });
     spoken.keep();
     m_added.clear();
     for (qsizetype i = 0; i < list.entries.size(); ++i)

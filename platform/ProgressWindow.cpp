@@ -23,7 +23,8 @@ constexpr int kScale = 1000;
 class ProgressWindow
 {
 public:
-    ProgressWindow(QWidget *owner, const QString &label) : m_dialog(label, QProgressDialog::tr("Cancel"), 0, kScale, owner)
+    ProgressWindow(QWidget *owner, const QString &label)
+        : m_dialog(label, QProgressDialog::tr("Cancel"), 0, kScale, owner)
     {
         m_dialog.setWindowModality(Qt::ApplicationModal);
         m_dialog.setWindowTitle(label);

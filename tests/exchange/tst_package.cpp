@@ -197,6 +197,7 @@ void TestPackage::writtenPackageReadsBack()
     QVERIFY(TestFiles::write(dir.filePath("cwd/data/sounds/cat.mp3"), "cat recording"));
     QVERIFY(TestFiles::write(dir.filePath("program/sounds/dog.mp3"), "dog recording"));
     QVERIFY(TestFiles::write(dir.filePath("elsewhere/ice cream.mp3"), "ice cream recording"));
+    QVERIFY(TestFiles::write(dir.filePath("elsewhere/ice-cream.mp3"), "ice-cream recording"));
     QVERIFY(QDir().mkpath(dir.filePath("cwd/data/sounds/folder.mp3")));
     QVERIFY(QDir().mkpath(dir.filePath("out")));
     const QString previous = QDir::currentPath();
@@ -206,11 +207,11 @@ void TestPackage::writtenPackageReadsBack()
         word("cat", "data/sounds/cat.mp3"),                         // relative to the current folder
         word("dog", "sounds/dog.mp3"),                              // relative to the program's folder
         word("ice cream", dir.filePath("elsewhere/ice cream.mp3")), // absolute
-        word("ice-cream", dir.filePath("elsewhere/ice cream.mp3")), // same base name as the one before
+        word("ice-cream", dir.filePath("elsewhere/ice-cream.mp3")), // same member name as the one before
         word("bird", "data/sounds/bird.mp3"),                       // missing
         word("fish", ""),                                           // none
         word("folder", "data/sounds/folder.mp3"),                   // not a file
-        word(QStringLiteral("Größe"), "data/sounds/cat.mp3"),
+        word(QStringLiteral("Größe"), "data/sounds/cat.mp3"),       // cat's recording, stored once
     };
     std::vector<std::pair<qint64, qint64>> reports;
     const Progress progress([&](qint64 done, qint64 total) { reports.emplace_back(done, total); });
@@ -229,13 +230,13 @@ void TestPackage::writtenPackageReadsBack()
         TestFiles::described(list),
         (QStringList{"cat <- member:sounds/cat.mp3", "dog <- member:sounds/dog.mp3",
                      "ice cream <- member:sounds/ice_cream.mp3", "ice-cream <- member:sounds/ice_cream-2.mp3",
-                     "bird", "fish", "folder", QStringLiteral("Größe <- member:sounds/Größe.mp3")}));
+                     "bird", "fish", "folder", QStringLiteral("Größe <- member:sounds/cat.mp3")}));
     ImportedRecordings recordings;
     const QStringList paths = recordings.bringIn(list, dir.filePath("in"));
     QCOMPARE(TestFiles::contents(paths.at(0)), QByteArray("cat recording"));
     QCOMPARE(TestFiles::contents(paths.at(1)), QByteArray("dog recording"));
     QCOMPARE(TestFiles::contents(paths.at(2)), QByteArray("ice cream recording"));
-    QCOMPARE(TestFiles::contents(paths.at(3)), QByteArray("ice cream recording"));
+    QCOMPARE(TestFiles::contents(paths.at(3)), QByteArray("ice-cream recording"));
     QCOMPARE(TestFiles::contents(paths.at(7)), QByteArray("cat recording"));
 }
 
