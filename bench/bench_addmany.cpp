@@ -3,8 +3,8 @@
 #include "Bench.h"
 
 #include "Toolkit.h"
-#include "uAddMany.h"
 #include "WordStore.h"
+#include "uAddMany.h"
 #include "uDM.h"
 
 #include <QApplication>
@@ -36,7 +36,10 @@ public:
     {
         return std::nullopt;
     }
-    void errorBox(QWidget *, const QString &, const QString &text) override { qFatal("%s", qPrintable(text)); }
+    void errorBox(QWidget *, const QString &, const QString &text) override
+    {
+        qFatal("%s", qPrintable(text));
+    }
 };
 
 // The longest wait between two turns of the event loop while it lives.
@@ -91,8 +94,9 @@ int main(int argc, char **argv)
                 longest = std::max(longest, answering.longest());
             },
             [&] {
-                window = std::make_unique<TfrmAddMany>(nullptr, Exchange::createList(DM->ADOConn, QStringLiteral("Pasted")),
-                                                       QStringLiteral("gmw/en"));
+                window = std::make_unique<TfrmAddMany>(
+                    nullptr, Exchange::createList(DM->ADOConn, QStringLiteral("Pasted")),
+                    QStringLiteral("gmw/en"));
                 window->show();
                 window->findChild<QPlainTextEdit *>(QStringLiteral("txtWords"))->setPlainText(pasted);
                 window->findChild<QCheckBox *>(QStringLiteral("chkSpeak"))->setChecked(speak);
@@ -101,6 +105,7 @@ int main(int argc, char **argv)
         QTextStream(stdout) << "    longest time without answering: " << QString::number(longest, 'f', 1)
                             << " ms\n";
     }
-    QTextStream(stdout) << "    recordings written: " << QDir(QStringLiteral("data/sounds")).count() - 2 << "\n";
+    QTextStream(stdout) << "    recordings written: " << QDir(QStringLiteral("data/sounds")).count() - 2
+                        << "\n";
     return 0;
 }

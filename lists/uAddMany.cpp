@@ -132,10 +132,7 @@ void TfrmAddMany::btnFromRecordingsClick()
 void TfrmAddMany::btnFromFileClick()
 {
     const std::optional<QString> file = Toolkit::instance().openFile(
-        this,
-        tr("Word lists (*.txt *.csv *.tsv *.kvtml "
-           "*.spelldeck)|*.txt;*.csv;*.tsv;*.tab;*.kvtml;*.spelldeck|All files "
-           "(*)|*"),
+        this, tr("Word lists|*.txt;*.csv;*.tsv;*.tab;*.kvtml;*.spelldeck|All files|*"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QString());
     if (!file)
         return;

@@ -416,9 +416,10 @@ void TfrmEditor::updateRecordingControls()
     ui->cmbVoice->setEnabled(voices);
     ui->btnSpeak->setEnabled(changing && voices && !ui->edtWord->text().isEmpty());
     ui->btnRecord->setEnabled(changing);
-    // Many words come, and the list goes, only while no single word is being added or changed.
+    // Many words come, and the list goes, only while no single word is being added or changed; an
+    // empty list has nothing to go.
     ui->btnAddMany->setEnabled(!changing);
-    ui->btnExport->setEnabled(!changing);
+    ui->btnExport->setEnabled(!changing && ui->lstWord->count() > 0);
     const TData *selected = changing ? nullptr : GetCurData();
     ui->btnListen->setEnabled(changing ? !ui->edtSound->fileName().isEmpty()
                                        : selected && !selected->Sound.isEmpty());
@@ -505,7 +506,7 @@ void TfrmEditor::btnExportClick()
     QString name = m_listName;
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     const std::optional<QString> chosen =
-        Toolkit::instance().saveFile(this, tr("Spelldeck list (*.spelldeck)|*.spelldeck"),
+        Toolkit::instance().saveFile(this, tr("Spelldeck lists|*.spelldeck"),
                                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                                      (name.isEmpty() ? tr("list") : name) + QStringLiteral(".spelldeck"));
     if (!chosen)

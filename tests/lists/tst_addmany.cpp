@@ -92,7 +92,8 @@ private slots:
 
 private:
     // An editor on a list of the given words, shown, its voices filled.
-    std::unique_ptr<TfrmEditor> open(const QString &name, const QList<std::pair<QString, QString>> &words = {});
+    std::unique_ptr<TfrmEditor> open(const QString &name,
+                                     const QList<std::pair<QString, QString>> &words = {});
     // Opens Add many words... from `editor` and hands the window to `step`.
     void addMany(TfrmEditor *editor, const ModalDriver::Step &step, QList<ModalDriver::Step> more = {});
     QString m_listId;
@@ -116,7 +117,8 @@ void TestAddMany::cleanup()
     f.reset();
 }
 
-std::unique_ptr<TfrmEditor> TestAddMany::open(const QString &name, const QList<std::pair<QString, QString>> &words)
+std::unique_ptr<TfrmEditor> TestAddMany::open(const QString &name,
+                                              const QList<std::pair<QString, QString>> &words)
 {
     m_listId = f->db.addList(name);
     int order = 0;
@@ -165,7 +167,8 @@ void TestAddMany::controls()
 
     // Usable only while no word is being added or changed.
     const auto usable = [&] {
-        return child(editor.get(), "btnAddMany")->isEnabled() && child(editor.get(), "btnExport")->isEnabled();
+        return child(editor.get(), "btnAddMany")->isEnabled() &&
+               child(editor.get(), "btnExport")->isEnabled();
     };
     QVERIFY(usable());
     QVERIFY(press(editor.get(), "btnAdd"));
@@ -177,6 +180,12 @@ void TestAddMany::controls()
     QVERIFY(press(editor.get(), "btnEdit"));
     QVERIFY(!child(editor.get(), "btnAddMany")->isEnabled());
     QVERIFY(press(editor.get(), "btnCancel"));
+    // An empty list has nothing to export.
+    f->boxes.answerQuestion(true);
+    QVERIFY(press(editor.get(), "btnRemove"));
+    QCOMPARE(shownRows(child<QListWidget>(editor.get(), "lstWord")), QStringList());
+    QVERIFY(child(editor.get(), "btnAddMany")->isEnabled());
+    QVERIFY(!child(editor.get(), "btnExport")->isEnabled());
 
     addMany(editor.get(), [](QWidget *window) {
         QCOMPARE(window->windowTitle(), QStringLiteral("Add many words"));
@@ -188,20 +197,20 @@ void TestAddMany::controls()
         QVERIFY(child(window, "cmbLanguage")->isHidden());
         QVERIFY(press(window, "btnCancel"));
     });
-    QCOMPARE(f->db.scalar(QStringLiteral("select count(*) from d_word")), QStringLiteral("1"));
+    QCOMPARE(f->db.scalar(QStringLiteral("select count(*) from d_word")), QStringLiteral("0"));
 }
 
 void TestAddMany::pastedWordsAreAppended_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("words");
-    QTest::newRow("blank lines and blanks around words")
-        << "  cat \n\n\t dog\t\n   \nice cream\n" << QStringList{"cat", "dog", "ice cream"};
+    QTest::newRow("blank lines and blanks around words") << "  cat \n\n\t dog\t\n   \nice cream\n"
+                                                         << QStringList{"cat", "dog", "ice cream"};
     QTest::newRow("Windows line ends") << "cat\r\ndog\r\n" << QStringList{"cat", "dog"};
     QTest::newRow("old Mac line ends") << "cat\rdog" << QStringList{"cat", "dog"};
     QTest::newRow("byte-order mark") << QStringLiteral("\uFEFFcat\ndog") << QStringList{"cat", "dog"};
-    QTest::newRow("quotes and other scripts")
-        << QStringLiteral("say \"hi\"\nit's\nGröße\nмышь") << QStringList{"say \"hi\"", "it's", "Größe", "мышь"};
+    QTest::newRow("quotes and other scripts") << QStringLiteral("say \"hi\"\nit's\nGröße\nмышь")
+                                              << QStringList{"say \"hi\"", "it's", "Größe", "мышь"};
 }
 
 void TestAddMany::pastedWordsAreAppended()
@@ -225,9 +234,10 @@ void TestAddMany::pastedWordsAreAppended()
     QStringList stored;
     for (int i = 0; i < words.size(); ++i)
         stored << QStringLiteral("%1|%2|").arg(i + 3).arg(words.at(i));
-    QCOMPARE(f->db.rows(QStringLiteral("select word_order, word_name, word_sound from d_word where word_order > 2 "
-                                       "order by word_order")),
-             stored);
+    QCOMPARE(
+        f->db.rows(QStringLiteral("select word_order, word_name, word_sound from d_word where word_order > 2 "
+                                  "order by word_order")),
+        stored);
     QCOMPARE(f->db.scalar(QStringLiteral("select count(distinct word_id) from d_word")),
              QString::number(words.size() + 2));
     QCOMPARE(shownRows(child<QListWidget>(editor.get(), "lstWord")), (QStringList{"apple", "pear"} + words));
@@ -239,7 +249,8 @@ void TestAddMany::pastedWordsAreAppended()
     QStringList moved = QStringList{"apple", "pear"} + words;
     moved.swapItemsAt(moved.size() - 1, moved.size() - 2);
     QCOMPARE(f->db.column(QStringLiteral("select word_name from d_word order by word_order")), moved);
-    QCOMPARE(f->db.scalar(QStringLiteral("select max(word_order) from d_word")), QString::number(words.size() + 2));
+    QCOMPARE(f->db.scalar(QStringLiteral("select max(word_order) from d_word")),
+             QString::number(words.size() + 2));
 }
 
 void TestAddMany::wordTooLongIsSaidWhileTyping()
@@ -257,7 +268,8 @@ void TestAddMany::wordTooLongIsSaidWhileTyping()
         QCOMPARE(preview(window).size(), 2);
         QVERIFY(press(window, "btnAdd"));
     });
-    QCOMPARE(f->db.scalar(QStringLiteral("select max(length(word_name)) from d_word")), QStringLiteral("255"));
+    QCOMPARE(f->db.scalar(QStringLiteral("select max(length(word_name)) from d_word")),
+             QStringLiteral("255"));
 }
 
 void TestAddMany::wordsFromRecordings()
@@ -288,17 +300,19 @@ void TestAddMany::wordsFromFiles_data()
     QTest::addColumn<QStringList>("stored"); // word|sound, a sound under data/sounds by its contents
     const QString cat = fixture("cat.mp3");
     const QString house = fixture("house.mp3");
-    QTest::newRow("text") << "words.txt" << QStringList{"apple|none", "ice cream|none", "Größe|none", "house|none"}
+    QTest::newRow("text") << "words.txt"
+                          << QStringList{"apple|none", "ice cream|none", "Größe|none", "house|none"}
                           << QStringList{"apple|", "ice cream|", "Größe|", "house|"};
     QTest::newRow("CSV with a header and relative recordings")
         << "words.csv"
         << QStringList{"cat|found", "ice cream, vanilla|none", "say \"hi\"|none", "house|found"}
         << QStringList{"cat|" + QFileInfo(cat).absoluteFilePath(), "ice cream, vanilla|", "say \"hi\"|",
                        "house|" + QFileInfo(house).absoluteFilePath()};
-    QTest::newRow("package")
-        << "words.spelldeck" << QStringList{"cat|found", "house|found", "kitten|found", "garden|none"}
-        << QStringList{"cat|data/sounds/cat.mp3=cat", "house|data/sounds/house.mp3=house",
-                       "kitten|data/sounds/cat.mp3=cat", "garden|"};
+    QTest::newRow("package") << "words.spelldeck"
+                             << QStringList{"cat|found", "house|found", "kitten|found", "garden|none"}
+                             << QStringList{"cat|data/sounds/cat.mp3=cat",
+                                            "house|data/sounds/house.mp3=house",
+                                            "kitten|data/sounds/cat.mp3=cat", "garden|"};
 }
 
 void TestAddMany::wordsFromFiles()
@@ -320,13 +334,14 @@ void TestAddMany::wordsFromFiles()
     QCOMPARE(f->boxes.errors(), QStringList());
     // A recording brought in from a package is compared by its contents.
     QStringList actual;
-    for (const QString &row :
-         f->db.rows(QStringLiteral("select word_name, word_sound from d_word where word_order > 1 order by word_order"))) {
+    for (const QString &row : f->db.rows(QStringLiteral(
+             "select word_name, word_sound from d_word where word_order > 1 order by word_order"))) {
         const QString sound = row.section(QLatin1Char('|'), 1);
         if (sound.startsWith(QStringLiteral("data/sounds/"))) {
-            const QString origin = contents(sound) == contents(fixture("cat.mp3"))     ? QStringLiteral("cat")
-                                   : contents(sound) == contents(fixture("house.mp3")) ? QStringLiteral("house")
-                                                                                       : QStringLiteral("other");
+            const QString origin = contents(sound) == contents(fixture("cat.mp3")) ? QStringLiteral("cat")
+                                   : contents(sound) == contents(fixture("house.mp3"))
+                                       ? QStringLiteral("house")
+                                       : QStringLiteral("other");
             actual << row + QLatin1Char('=') + origin;
         } else {
             actual << row;
@@ -334,8 +349,9 @@ void TestAddMany::wordsFromFiles()
     }
     QCOMPARE(actual, stored);
     // One file per recording in the package, however many words share it.
-    QCOMPARE(recordingsOnDisk(),
-             file.endsWith(QStringLiteral(".spelldeck")) ? (QStringList{"cat.mp3", "house.mp3"}) : QStringList());
+    QCOMPARE(recordingsOnDisk(), file.endsWith(QStringLiteral(".spelldeck"))
+                                     ? (QStringList{"cat.mp3", "house.mp3"})
+                                     : QStringList());
 }
 
 void TestAddMany::vocabularyLanguageIsChosen()
@@ -473,10 +489,10 @@ void TestAddMany::exportThenImport()
     const QString package = QDir::current().absoluteFilePath(QStringLiteral("shared/week.spelldeck"));
     {
         const auto editor = open(QStringLiteral("Week \"1\""), {{"cat", fixture("cat.mp3")},
-                                                               {"say \"hi\"", fixture("house.mp3")},
-                                                               {"gone", "nowhere/gone.mp3"},
-                                                               {"Größe", ""},
-                                                               {"kitten", fixture("cat.mp3")}});
+                                                                {"say \"hi\"", fixture("house.mp3")},
+                                                                {"gone", "nowhere/gone.mp3"},
+                                                                {"Größe", ""},
+                                                                {"kitten", fixture("cat.mp3")}});
         f->boxes.answerSaveFile(QDir::current().absoluteFilePath(QStringLiteral("shared/week")));
         QVERIFY(press(editor.get(), "btnExport"));
         // The list's name, without the characters no file name may hold, is offered.
@@ -485,24 +501,27 @@ void TestAddMany::exportThenImport()
         QCOMPARE(f->boxes.errors(), QStringList());
         const QList<ScriptedToolkit::Box> told = f->boxes.boxes(ScriptedToolkit::Information);
         QCOMPARE(told.size(), 1);
-        QCOMPARE(told.constFirst().text,
-                 QStringLiteral("5 words were exported to \"%1\"; 2 of them without a recording, since none was "
-                                "found.")
-                     .arg(package));
+        QCOMPARE(
+            told.constFirst().text,
+            QStringLiteral("5 words were exported to \"%1\"; 2 of them without a recording, since none was "
+                           "found.")
+                .arg(package));
     }
     QVERIFY(QFileInfo::exists(package));
-    QCOMPARE(QDir(QStringLiteral("shared")).entryList(QDir::Files | QDir::Hidden), QStringList{"week.spelldeck"});
+    QCOMPARE(QDir(QStringLiteral("shared")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"week.spelldeck"});
 
     f->boxes.answerOpenFile(package);
     const auto other = open(QStringLiteral("Another"));
     addMany(other.get(), [&](QWidget *window) {
         child<QCheckBox>(window, "chkSpeak")->click();
         QVERIFY(press(window, "btnFromFile"));
-        QCOMPARE(preview(window), (QStringList{"cat|found", "say \"hi\"|found", "gone|none", "Größe|none",
-                                               "kitten|found"}));
+        QCOMPARE(preview(window),
+                 (QStringList{"cat|found", "say \"hi\"|found", "gone|none", "Größe|none", "kitten|found"}));
         QVERIFY(press(window, "btnAdd"));
     });
-    QCOMPARE(f->db.rows(QStringLiteral("select word_name, word_sound from d_word where type_id = ? order by word_order"),
+    QCOMPARE(f->db.rows(QStringLiteral(
+                            "select word_name, word_sound from d_word where type_id = ? order by word_order"),
                         {m_listId}),
              (QStringList{"cat|data/sounds/cat.mp3", "say \"hi\"|data/sounds/say__hi_.mp3", "gone|", "Größe|",
                           "kitten|data/sounds/cat.mp3"}));
