@@ -15,7 +15,7 @@ TfrmRecord::TfrmRecord(QWidget *parent, const QString &word, const QString &fold
       m_word(word), m_folder(folder)
 {
     ui->setupUi(this);
-    setFixedClientSize(360, 136);
+    setFixedClientSize(360, 150);
     // A word never needs more.
     m_microphone->setMaximumDuration(longestMs);
     m_clock.setInterval(100);

@@ -103,7 +103,7 @@ void TestRecord::window()
     TfrmRecord window(nullptr, QStringLiteral("apple"), QStringLiteral("data/sounds"));
     window.show();
     QCOMPARE(window.windowTitle(), QStringLiteral("Record the word"));
-    QCOMPARE(window.size(), QSize(360, 136));
+    QCOMPARE(window.size(), QSize(360, 150));
     QCOMPARE(window.windowModality(), Qt::ApplicationModal);
     QCOMPARE(child<QPushButton>(&window, "btnRecord")->text(), QStringLiteral("Record"));
     QCOMPARE(child<QLabel>(&window, "lblElapsed")->text(), QStringLiteral("0.0 s"));
