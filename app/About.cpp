@@ -36,19 +36,33 @@ TAboutBox::TAboutBox(QWidget *parent) : ModalForm(parent), ui(std::make_unique<U
 
 TAboutBox::~TAboutBox() = default;
 
-QUrl TAboutBox::guideAddress(const QString &programDir, const QString &sourceCopy)
+QUrl TAboutBox::guideAddress(const QString &programDir, const QString &sourceCopy, const QLocale &locale)
 {
     const QString installed = QDir(programDir).filePath(QStringLiteral(SPELLDECK_GUIDE_FROM_BINDIR));
+    const QString language = locale.name().section(QLatin1Char('_'), 0, 0);
+    const bool english = locale.language() == QLocale::English || locale.language() == QLocale::C;
     for (const QString &path : {installed, sourceCopy}) {
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            return QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath());
+        if (path.isEmpty())
+            continue;
+        QStringList candidates;
+        if (!english) {
+            const QFileInfo guide(path);
+            candidates << guide.dir().filePath(guide.completeBaseName() + QLatin1Char('.') + language +
+                                               QLatin1Char('.') + guide.suffix());
+        }
+        candidates << path;
+        for (const QString &candidate : std::as_const(candidates)) {
+            if (QFileInfo(candidate).isFile())
+                return QUrl::fromLocalFile(QFileInfo(candidate).canonicalFilePath());
+        }
     }
     return {};
 }
 
 QUrl TAboutBox::guideAddress()
 {
-    return guideAddress(QCoreApplication::applicationDirPath(), QStringLiteral(SPELLDECK_GUIDE_SOURCE));
+    return guideAddress(QCoreApplication::applicationDirPath(), QStringLiteral(SPELLDECK_GUIDE_SOURCE),
+                        QLocale());
 }
 
 void TAboutBox::setAddress(const QUrl &address)

@@ -2,6 +2,7 @@
 
 #include "ModalForm.h"
 
+#include <QLocale>
 #include <QUrl>
 
 #include <memory>
@@ -22,8 +23,9 @@ public:
     ~TAboutBox() override;
 
     // The user guide: the copy installed with the program (relative to its folder), else the source
-    // tree's copy when the program runs from a build folder; empty when neither is there.
-    static QUrl guideAddress(const QString &programDir, const QString &sourceCopy);
+    // tree's copy when the program runs from a build folder; empty when neither is there. In each
+    // place the guide in `locale`'s language ("index.de.html" beside "index.html") comes first.
+    static QUrl guideAddress(const QString &programDir, const QString &sourceCopy, const QLocale &locale);
     static QUrl guideAddress();
 
     // Shows `address` as the link's text and target. A text wider than the panel is shortened in the

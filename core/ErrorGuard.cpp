@@ -2,6 +2,7 @@
 
 #include "Exceptions.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <exception>
@@ -31,7 +32,7 @@ QString innermostMessage(const std::exception_ptr &error)
             return own->message();
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("ErrorGuard", "Unknown error");
     }
 }
 

@@ -274,20 +274,37 @@ void TestAbout::longAddressIsShortened()
 
 void TestAbout::guideAddress_data()
 {
-    QTest::addColumn<bool>("installed");
-    QTest::addColumn<bool>("source");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("files"); // guides present; a name ending in "/" is a folder
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("installed copy beside the program") << true << false << "share/spelldeck/guide/index.html";
-    QTest::newRow("run from a build folder: source copy") << false << true << "src/index.html";
-    QTest::newRow("installed copy wins") << true << true << "share/spelldeck/guide/index.html";
-    QTest::newRow("neither: no address") << false << false << QString();
+    const QString shared = QStringLiteral("share/spelldeck/guide/");
+    QTest::newRow("installed copy beside the program")
+        << "C" << QStringList{shared + "index.html"} << shared + "index.html";
+    QTest::newRow("run from a build folder: source copy")
+        << "C" << QStringList{"src/index.html"} << "src/index.html";
+    QTest::newRow("installed copy wins")
+        << "C" << QStringList{shared + "index.html", "src/index.html"} << shared + "index.html";
+    QTest::newRow("neither: no address") << "C" << QStringList() << QString();
+    QTest::newRow("a folder is not a guide") << "C" << QStringList{shared + "index.html/"} << QString();
+    QTest::newRow("German guide for a German locale")
+        << "de_DE" << QStringList{shared + "index.html", shared + "index.de.html", shared + "index.fr.html"}
+        << shared + "index.de.html";
+    QTest::newRow("French guide for a Canadian French locale")
+        << "fr_CA" << QStringList{shared + "index.html", shared + "index.de.html", shared + "index.fr.html"}
+        << shared + "index.fr.html";
+    QTest::newRow("English guide for English, whatever else is there")
+        << "en_GB" << QStringList{shared + "index.html", shared + "index.de.html"} << shared + "index.html";
+    QTest::newRow("English guide for a language without one")
+        << "es_ES" << QStringList{shared + "index.html", shared + "index.de.html"} << shared + "index.html";
+    QTest::newRow("source copy in the language when nothing is installed")
+        << "de_AT" << QStringList{"src/index.html", "src/index.de.html"} << "src/index.de.html";
 }
 
 void TestAbout::guideAddress()
 {
-    QFETCH(bool, installed);
-    QFETCH(bool, source);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, files);
     QFETCH(QString, expected);
 
     QTemporaryDir root;
@@ -296,20 +313,17 @@ void TestAbout::guideAddress()
     QVERIFY(dir.mkpath(QStringLiteral("bin")));
     QVERIFY(dir.mkpath(QStringLiteral("share/spelldeck/guide")));
     QVERIFY(dir.mkpath(QStringLiteral("src")));
-    const auto touch = [&](const QString &path) {
-        QFile file(dir.filePath(path));
-        return file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0;
-    };
-    if (installed)
-        QVERIFY(touch(QStringLiteral("share/spelldeck/guide/index.html")));
-    if (source)
-        QVERIFY(touch(QStringLiteral("src/index.html")));
-    // A folder where the installed guide should be is not a guide.
-    if (!installed)
-        QVERIFY(dir.mkpath(QStringLiteral("share/spelldeck/guide/index.html")));
+    for (const QString &name : std::as_const(files)) {
+        if (name.endsWith(QLatin1Char('/'))) {
+            QVERIFY(dir.mkpath(name));
+            continue;
+        }
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0);
+    }
 
-    const QUrl address = TAboutBox::guideAddress(dir.filePath(QStringLiteral("bin")),
-                                                 dir.filePath(QStringLiteral("src/index.html")));
+    const QUrl address = TAboutBox::guideAddress(
+        dir.filePath(QStringLiteral("bin")), dir.filePath(QStringLiteral("src/index.html")), QLocale(locale));
     if (expected.isEmpty()) {
         QVERIFY(address.isEmpty());
     } else {

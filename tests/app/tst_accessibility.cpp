@@ -9,6 +9,7 @@
 #include "TextPanel.h"
 #include "Toolkit.h"
 #include "Widgets.h"
+#include "uAddMany.h"
 #include "uCorrect.h"
 #include "uCreate.h"
 #include "uDM.h"
@@ -118,6 +119,7 @@ private slots:
     void newListDialog();
     void editor();
     void recordWindow();
+    void addManyWindow();
     void testWindow();
     void correctionWindowReadsItsTextsInOrder();
     void aboutBox();
@@ -192,6 +194,19 @@ void TestAccessibility::recordWindow()
 {
     TfrmRecord window(nullptr, QStringLiteral("apple"), QStringLiteral("data/sounds"));
     window.show();
+    QVERIFY2(problems(&window).isEmpty(), qPrintable(problems(&window).join(QStringLiteral("; "))));
+}
+
+void TestAccessibility::addManyWindow()
+{
+    TfrmAddMany window(nullptr, QStringLiteral("1"), QStringLiteral("gmw/en"));
+    window.show();
+    child<QPlainTextEdit>(&window, "txtWords")->setPlainText(QStringLiteral("cat\ndog"));
+    QVERIFY2(problems(&window).isEmpty(), qPrintable(problems(&window).join(QStringLiteral("; "))));
+    // A vocabulary file shows the choice of its language.
+    m_boxes->answerOpenFile(QStringLiteral(SPELLDECK_FIXTURES "/exchange/words.kvtml"));
+    QVERIFY(press(&window, "btnFromFile"));
+    QVERIFY(child(&window, "cmbLanguage")->isVisible());
     QVERIFY2(problems(&window).isEmpty(), qPrintable(problems(&window).join(QStringLiteral("; "))));
 }
 
