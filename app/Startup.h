@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Start-up and shutdown: the data module, then the main window, then the event loop; afterwards the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Add many words: 1,000 pasted words stored through the window, spoken or not, and how long the
 // program goes without answering meanwhile (the longest gap between two turns of its event loop).
 #include "Bench.h"

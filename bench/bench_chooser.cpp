@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening the list chooser on 10,000 lists.
 #include "Bench.h"
 

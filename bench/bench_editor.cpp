@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word-list editor on a list of 10,000 words: opening, Save, Remove and a move.
 #include "Bench.h"
 

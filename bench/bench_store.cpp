@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The store's statements on a database of 10,000 lists and a list of 10,000 words.
 #include "Bench.h"
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cpack -G DEB` in a build folder configured with -DCMAKE_BUILD_TYPE=Release.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME spelldeck)

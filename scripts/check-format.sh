@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the files, when a C++ source differs from the repository's .clang-format.
 # `scripts/check-format.sh --fix` formats them instead.
 set -euo pipefail

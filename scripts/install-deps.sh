@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Spelldeck needs to build, test and run, when any is missing.
 set -euo pipefail
 

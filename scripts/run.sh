@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Spelldeck, creates data/data.db with the demo list when there is
 # none, and starts the program from this folder (it opens data/data.db relative to where it runs).
 set -euo pipefail

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds Spelldeck twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) with warnings as errors, and runs every test in both builds.
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, checks the formatting and the licence headers, builds Spelldeck twice (plain,
+# and with AddressSanitizer and UndefinedBehaviorSanitizer) with warnings as errors, and runs every test
+# in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/check-format.sh
+scripts/check-licence.sh
 
 jobs=$(nproc)
 build() {

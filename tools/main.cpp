@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // spelldeck-db: makes the database file the program opens, and exports and imports word lists.
 #include "DatabaseTool.h"
 #include "Exceptions.h"

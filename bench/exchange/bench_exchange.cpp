@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word lists in and out: 1,000 pasted words stored, and a list of 1,000 words with recordings (copies
 // of a short MP3) exported to a package and imported from it.
 #include "Bench.h"

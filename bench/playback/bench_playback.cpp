@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word playback: how long from Play word to the first audio buffer that carries the word, and how long
 // opening a 1 MB MP3 takes. Runs on SDL's disk driver unless SDL_AUDIODRIVER names another, so that
 // buffers are pulled at the pace of a real sound card.

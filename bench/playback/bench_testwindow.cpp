@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening the test window on a list of 10,000 words: from ShowSpelldeck to the window on screen, the
 // words loaded and the first one playing.
 #include "Bench.h"

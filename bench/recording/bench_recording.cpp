@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speak, from the click to the file: the speech engine, the encoder and the write, for an ordinary
 // word; and what the very first use costs (the libraries loaded, the engine started).
 #include "Bench.h"

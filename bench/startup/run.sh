@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How fast Spelldeck's main window appears next to a bare Qt window:
 #
 #     bench/startup/run.sh [driver options, e.g. --runs 21 --csv /tmp/startup.csv]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up as the user sees it: how long after the launch a program's window is mapped and first drawn
 // on an X server, for the bare Qt window and for Spelldeck, taken turn about. Timed from outside (an X
 // client watching the root window), so nothing inside the programs has to cooperate.

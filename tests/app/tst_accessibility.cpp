@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in every window: each control that takes the focus or shows text has a
 // role and a name; each edit field, list and choice is named by its label; the correction window's
 // texts are read as labels, top to bottom.

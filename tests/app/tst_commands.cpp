@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's Test, Create and Edit commands, end to end through the real windows.
 #include "../spelltest/Learner.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole path with the keyboard alone, through the real windows and boxes on a real X server with a
 // window manager (run by x11_run.sh): create a list, add two words (one spoken by the speech engine),
 // save, close, test, miss one word, close the correction, answer Yes, finish. No mouse event is sent,

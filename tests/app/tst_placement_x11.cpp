@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the main window and the About box land on a real X server, with and without a window manager:
 // their frames, not their client areas, follow the placement rules. Run by x11_run.sh, which
 // starts the server and gives the expected frames (x,y,width,height) in SPELLDECK_EXPECT_MAIN and

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a private Xvfb server (1280 x 800, no panels), with or without a window
 # manager, for what only a real window system shows: where windows land, where the keyboard goes.
 # Usage: x11_run.sh TEST_PROGRAM none|openbox [NAME=VALUE ...]   (the pairs go to its environment)

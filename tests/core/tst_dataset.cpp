@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dataset layer over the SQLite file: connecting, reading rows as text, changes, the table
 // component, transactions, and the provider's own words for every failure.
 #include "DatabaseTool.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Errors: the report's text, the guard every handler runs through, and the string list's bounds.
 #include "ErrorGuard.h"
 #include "Exceptions.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Libraries opened on first use: a missing library or function is a message naming what is missing.
 #include "Exceptions.h"
 #include "LazyLibrary.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CSV and tab-separated word lists through libcsv: the library opened on first use, the delimiter,
 // headers, recordings beside the file, and the inputs that are refused with the line named.
 #include "DelimitedWords.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Storing imported words: positions after the list's last word as the editor numbers them, lists found
 // by id or name, a package's round trip through the database, and imports that fail or are cancelled
 // halfway leaving neither rows nor recordings behind.

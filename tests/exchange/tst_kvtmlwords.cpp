@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // KVTML 2 vocabulary files: the languages offered, the words and recordings of one language, and the
 // documents that are refused (malformed XML with its line and column, entity bombs, other formats).
 #include "Exceptions.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // .spelldeck packages: writing one (atomically, with what is left out counted), bringing its recordings
 // in (each member once, nothing left behind unless kept), and the archives that are refused before
 // anything is extracted. The hostile archives are made here with libzip itself.

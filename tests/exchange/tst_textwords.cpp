@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word lists with one word on a line, pasted or in a file: line ends, byte-order marks, blanks, and the
 // inputs that are refused with the line named.
 #include "Exceptions.h"

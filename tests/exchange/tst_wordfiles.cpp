@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a word list by the file's kind: extensions first, then the first bytes.
 #include "ExchangeTestFiles.h"
 #include "WordFiles.h"

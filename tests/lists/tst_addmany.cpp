@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Many words at once through the real windows: the editor's Add many words... window (typed words,
 // recordings, word list files, spoken recordings, Cancel, a failing database) and Export list..., whose
 // package comes back through the same window.

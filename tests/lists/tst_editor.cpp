@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The word-list editor, driven through its window.
 #include "ErrorGuard.h"
 #include "FileNameEdit.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Without the speech engine's data the editor works as before; only the voice and Speak are off, and
 // say why.
 #include "ScriptedToolkit.h"

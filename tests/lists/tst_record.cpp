@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recording window, with SDL's disk driver as the microphone: it "hears" a file in real time.
 #include "FileNameEdit.h"
 #include "ModalDriver.h"

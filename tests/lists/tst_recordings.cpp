@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's recordings: Speak, Record..., Listen, the voice, and the mark of a word whose recording
 // cannot be found. Sound goes to SDL's disk driver, which writes what is played to a file.
 #include "FileNameEdit.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound field: a path typed or chosen with the file dialog.
 #include "FileNameEdit.h"
 #include "ModalDriver.h"

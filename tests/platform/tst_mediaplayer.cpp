@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The media player: opening files, the notification that ends every play request, and the sound
 // device. Runs with SDL's dummy audio driver, which plays in real time without a sound card.
 

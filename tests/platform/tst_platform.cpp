@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application object's error report and last net, and the toolkit's operations: the title rule,
 // the file test, the sound path rule, the file dialog's filter and the real modal boxes.
 #include "Application.h"

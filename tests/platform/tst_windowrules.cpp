@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The look and rules every window shares: fixed size and title-bar buttons, the keys of a window
 // without a cancel button, list rows, and where windows open.
 #include "FrameExtents.h"

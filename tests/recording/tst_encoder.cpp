@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The encoder: silence trimmed at both ends, the peak brought to -1 dBFS, and MP3 that decodes to
 // the length it was given.
 #include "Encoder.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The microphone, through SDL's disk driver, which reads what it "hears" from a file in real time.
 #include "Encoder.h"
 #include "Exceptions.h"

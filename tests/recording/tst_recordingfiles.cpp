@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recording files: names made from words, and writes that never replace a file or leave half of one.
 #include "Exceptions.h"
 #include "RecordingFiles.h"

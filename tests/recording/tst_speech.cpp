@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A word's recording made by the speech engine, end to end: spoken, encoded and written under a name
 // made from the word, or refused with nothing written.
 #include "Exceptions.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speech synthesis: words spoken by the engine's voices, and the voice chosen for a locale.
 #include "Exceptions.h"
 #include "Synthesizer.h"

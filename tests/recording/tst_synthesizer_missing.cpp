@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Without its data the speech engine is reported as unavailable, with the reason, and nothing crashes:
 // the engine itself would end the process.
 #include "Exceptions.h"

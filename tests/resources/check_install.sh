@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Spelldeck developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, checks the tree a desktop picks up, and runs the installed
 # launcher with a stand-in for the program.
 # Usage: check_install.sh CMAKE BUILD_DIR

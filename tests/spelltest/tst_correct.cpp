@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The correction window: its face, its keys, where it opens and how the two words are drawn.
 
 #include "ModalDriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The test window driven as a learner uses it: the real test and correction windows, scripted message
 // boxes, a fresh database per case.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing the word of the test window: where its sound file is looked for, Play word's state through a
 // playback, and what the learner really hears (SDL's disk driver records it).
 

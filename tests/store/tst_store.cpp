@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The store: the statement catalogue's texts, values stored exactly, the data module's connection,
 // records built from rows, and a removed list taking its words.
 #include "Catalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Finding and using controls as the user does: by object name, with the mouse and the keyboard.

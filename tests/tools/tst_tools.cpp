@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The database tool: the schema it makes, the demo list, its command line, and the export and import
 // commands run as a user runs them.
 #include "DatabaseTool.h"

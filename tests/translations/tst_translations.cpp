@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program in the user's language: which translation a locale loads, that English and C keep the
 // program's own texts, and that every translation is complete and keeps each text's placeholders and
 // keyboard accelerator.
@@ -184,9 +187,11 @@ void TestTranslations::everyTextIsTranslated()
             continue;
         }
         if (placeholders(message.translation) != placeholders(message.source))
-            faults << where + QStringLiteral(": placeholders differ in \"") + message.translation + QLatin1Char('"');
+            faults << where + QStringLiteral(": placeholders differ in \"") + message.translation +
+                          QLatin1Char('"');
         if (accelerators(message.translation) != accelerators(message.source))
-            faults << where + QStringLiteral(": accelerators differ in \"") + message.translation + QLatin1Char('"');
+            faults << where + QStringLiteral(": accelerators differ in \"") + message.translation +
+                          QLatin1Char('"');
         if (message.source.contains(QLatin1Char('\r')) != message.translation.contains(QLatin1Char('\r')))
             faults << where + QStringLiteral(": line breaks differ");
     }
