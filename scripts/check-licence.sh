@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t files < <(git ls-files '*.cpp' '*.h' '*.ui' '*.cmake' '*.sh' 'CMakeLists.txt' '*/CMakeLists.txt' \
+mapfile -t files < <(git ls-files '*.cpp' '*.h' '*.ui' '*.cmake' '*.sh' '*.1' 'CMakeLists.txt' '*/CMakeLists.txt' \
     .ci/run resources/desktop/spelldeck-launch)
 missing=()
 for file in "${files[@]}"; do

@@ -31,7 +31,8 @@ for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/spelldeck/guide/index.html \
     share/spelldeck/guide/index.de.html share/spelldeck/guide/index.fr.html \
     share/spelldeck/translations/spelldeck_de.qm share/spelldeck/translations/spelldeck_fr.qm \
-    share/doc/spelldeck/copyright share/doc/spelldeck/changelog.gz; do
+    share/doc/spelldeck/copyright share/doc/spelldeck/changelog.gz \
+    share/man/man1/spelldeck.1.gz share/man/man1/spelldeck-db.1.gz share/man/man1/spelldeck-launch.1.gz; do
     [ -s "$prefix/$file" ] || fail "$file missing"
 done
 for size in 16 22 24 32 48 64 128 256; do
