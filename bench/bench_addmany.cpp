@@ -5,7 +5,7 @@
 // program goes without answering meanwhile (the longest gap between two turns of its event loop).
 #include "Bench.h"
 
-#include "Toolkit.h"
+#include "QuietToolkit.h"
 #include "WordStore.h"
 #include "uAddMany.h"
 #include "uDM.h"
@@ -19,31 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-// Shows nothing; an error ends the benchmark.
-class SilentToolkit : public Toolkit
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-    bool question(QWidget *, const QString &, const QString &) override { return true; }
-    QString inputText(QWidget *, const QString &, const QString &, const QString &initial) override
-    {
-        return initial;
-    }
-    std::optional<QString> openFile(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    QStringList openFiles(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    void errorBox(QWidget *, const QString &, const QString &text) override
-    {
-        qFatal("%s", qPrintable(text));
-    }
-};
 
 // The longest wait between two turns of the event loop while it lives.
 class Answering : public QObject
@@ -74,7 +49,7 @@ int main(int argc, char **argv)
 {
     useHeadlessDevices();
     QApplication app(argc, argv);
-    SilentToolkit toolkit;
+    QuietToolkit toolkit;
     Toolkit::setInstance(&toolkit);
     BenchDatabase data;
     TDM dm;

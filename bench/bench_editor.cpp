@@ -4,7 +4,7 @@
 // The word-list editor on a list of 10,000 words: opening, Save, Remove and a move.
 #include "Bench.h"
 
-#include "Toolkit.h"
+#include "QuietToolkit.h"
 #include "uDM.h"
 #include "uEditor.h"
 
@@ -15,40 +15,11 @@
 
 #include <memory>
 
-namespace {
-
-// Answers every question Yes and shows nothing.
-class YesToolkit : public Toolkit
-{
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-    bool question(QWidget *, const QString &, const QString &) override { return true; }
-    QString inputText(QWidget *, const QString &, const QString &, const QString &initial) override
-    {
-        return initial;
-    }
-    std::optional<QString> openFile(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    QStringList openFiles(QWidget *, const QString &, const QString &) override { return {}; }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    void errorBox(QWidget *, const QString &, const QString &text) override
-    {
-        qFatal("%s", qPrintable(text));
-    }
-};
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     useHeadlessDevices();
     QApplication app(argc, argv);
-    YesToolkit toolkit;
+    QuietToolkit toolkit;
     Toolkit::setInstance(&toolkit);
     BenchDatabase data;
     TDM dm;

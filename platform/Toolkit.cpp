@@ -100,15 +100,21 @@ QStringList QtToolkit::nameFilters(const QString &filter)
     return result;
 }
 
-QStringList QtToolkit::openFiles(QWidget *owner, const QString &filter, const QString &folder)
+namespace {
+
+// Runs a file dialog over `owner` and gives the files chosen, absolute; none when it was cancelled.
+QStringList chooseFiles(QWidget *owner, QFileDialog::FileMode mode, QFileDialog::AcceptMode accept,
+                        const QStringList &filters, const QString &folder, const QString &fileName)
 {
-    QFileDialog dialog(ownerOrActive(owner));
+    QFileDialog dialog(owner);
     dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(nameFilters(filter));
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(accept);
+    dialog.setNameFilters(filters);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
     if (runModal(&dialog) != QDialog::Accepted)
         return {};
     QStringList chosen;
@@ -117,38 +123,33 @@ QStringList QtToolkit::openFiles(QWidget *owner, const QString &filter, const QS
     return chosen;
 }
 
+std::optional<QString> firstOf(const QStringList &files)
+{
+    if (files.isEmpty())
+        return std::nullopt;
+    return files.constFirst();
+}
+
+} // namespace
+
+QStringList QtToolkit::openFiles(QWidget *owner, const QString &filter, const QString &folder)
+{
+    return chooseFiles(ownerOrActive(owner), QFileDialog::ExistingFiles, QFileDialog::AcceptOpen,
+                       nameFilters(filter), folder, QString());
+}
+
 std::optional<QString> QtToolkit::saveFile(QWidget *owner, const QString &filter, const QString &folder,
                                            const QString &fileName)
 {
-    QFileDialog dialog(ownerOrActive(owner));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(nameFilters(filter));
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    if (!fileName.isEmpty())
-        dialog.selectFile(fileName);
-    if (runModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    return firstOf(chooseFiles(ownerOrActive(owner), QFileDialog::AnyFile, QFileDialog::AcceptSave,
+                               nameFilters(filter), folder, fileName));
 }
 
 std::optional<QString> QtToolkit::openFile(QWidget *owner, const QString &filter, const QString &folder,
                                            const QString &fileName)
 {
-    QFileDialog dialog(ownerOrActive(owner));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters(nameFilters(filter));
-    if (!folder.isEmpty())
-        dialog.setDirectory(folder);
-    if (!fileName.isEmpty())
-        dialog.selectFile(fileName);
-    if (runModal(&dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    return firstOf(chooseFiles(ownerOrActive(owner), QFileDialog::ExistingFile, QFileDialog::AcceptOpen,
+                               nameFilters(filter), folder, fileName));
 }
 
 QString captionText(const QString &text)

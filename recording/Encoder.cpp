@@ -87,9 +87,7 @@ std::optional<Pcm> trimSilence(const Pcm &pcm, int keepMs)
 
 void normalise(Pcm &pcm, double peakDbfs)
 {
-    int peak = 0;
-    for (const qint16 sample : pcm.samples)
-        peak = std::max(peak, std::abs(int(sample)));
+    const int peak = pcm.peak();
     if (peak == 0)
         return;
     const double gain = 32767.0 * std::pow(10.0, peakDbfs / 20.0) / peak;

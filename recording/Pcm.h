@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 // Sound as 16-bit mono samples at a given rate: what the speech engine and the microphone give and
@@ -16,4 +18,13 @@ struct Pcm
 
     // Length in milliseconds.
     qint64 durationMs() const { return rate > 0 ? qint64(samples.size()) * 1000 / rate : 0; }
+
+    // The loudest sample's magnitude; 0 for silence.
+    int peak() const
+    {
+        int loudest = 0;
+        for (const qint16 sample : samples)
+            loudest = std::max(loudest, std::abs(int(sample)));
+        return loudest;
+    }
 };

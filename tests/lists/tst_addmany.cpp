@@ -4,6 +4,7 @@
 // Many words at once through the real windows: the editor's Add many words... window (typed words,
 // recordings, word list files, spoken recordings, Cancel, a failing database) and Export list..., whose
 // package comes back through the same window.
+#include "EditorOnList.h"
 #include "ModalDriver.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
@@ -123,16 +124,7 @@ void TestAddMany::cleanup()
 std::unique_ptr<TfrmEditor> TestAddMany::open(const QString &name,
                                               const QList<std::pair<QString, QString>> &words)
 {
-    m_listId = f->db.addList(name);
-    int order = 0;
-    for (const auto &[word, sound] : words)
-        f->db.addWord(m_listId, word, sound, ++order);
-    auto editor = TfrmEditor::Create(nullptr, m_listId, name, false, 100, 50);
-    editor->show();
-    auto *voices = child<QComboBox>(editor.get(), "cmbVoice");
-    if (!QTest::qWaitFor([voices] { return voices->count() > 100; }))
-        QTest::qFail("the voices never came", __FILE__, __LINE__);
-    return editor;
+    return editorOnNewList(f->db, name, words, m_listId);
 }
 
 void TestAddMany::addMany(TfrmEditor *editor, const ModalDriver::Step &step, QList<ModalDriver::Step> more)

@@ -3,6 +3,7 @@
 
 // The editor's recordings: Speak, Record..., Listen, the voice, and the mark of a word whose recording
 // cannot be found. Sound goes to SDL's disk driver, which writes what is played to a file.
+#include "EditorOnList.h"
 #include "FileNameEdit.h"
 #include "MediaPlayer.h"
 #include "ModalDriver.h"
@@ -91,17 +92,7 @@ void TestRecordings::cleanup()
 
 std::unique_ptr<TfrmEditor> TestRecordings::open(const QList<std::pair<QString, QString>> &words)
 {
-    m_listId = f->db.addList(QStringLiteral("Week 1"));
-    int order = 0;
-    for (const auto &[word, sound] : words)
-        f->db.addWord(m_listId, word, sound, ++order);
-    auto editor = TfrmEditor::Create(nullptr, m_listId, QStringLiteral("Week 1"), false, 100, 50);
-    editor->show();
-    // The voices come once the window is on screen.
-    auto *voices = child<QComboBox>(editor.get(), "cmbVoice");
-    if (!QTest::qWaitFor([voices] { return voices->count() > 100; }))
-        QTest::qFail("the voices never came", __FILE__, __LINE__);
-    return editor;
+    return editorOnNewList(f->db, QStringLiteral("Week 1"), words, m_listId);
 }
 
 void TestRecordings::controls()

@@ -28,14 +28,6 @@ Pcm toneBetween(int before, int tone, int after, qint16 amplitude = 8000)
     return pcm;
 }
 
-int peakOf(const Pcm &pcm)
-{
-    int peak = 0;
-    for (const qint16 sample : pcm.samples)
-        peak = std::max(peak, std::abs(int(sample)));
-    return peak;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Pcm)
@@ -105,7 +97,7 @@ void TestEncoder::normalise()
     QFETCH(int, peak);
     Pcm pcm = toneBetween(100, 1000, 100, amplitude);
     Encoder::normalise(pcm);
-    QCOMPARE(peakOf(pcm), peak);
+    QCOMPARE(pcm.peak(), peak);
     QCOMPARE(pcm.samples.front(), qint16(0));
 }
 
