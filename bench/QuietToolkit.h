@@ -25,5 +25,8 @@ public:
     {
         return std::nullopt;
     }
-    void errorBox(QWidget *, const QString &, const QString &text) override { qFatal("%s", qPrintable(text)); }
+    void errorBox(QWidget *, const QString &, const QString &text) override
+    {
+        qFatal("%s", qPrintable(text));
+    }
 };

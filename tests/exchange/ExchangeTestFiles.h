@@ -4,6 +4,7 @@
 #pragma once
 
 #include "WordList.h"
+#include "uGlobal.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +67,15 @@ inline QStringList described(const Exchange::WordList &list, const QString &fold
         }
     }
     return result;
+}
+
+// A word as the database gives it, with its sound path as stored.
+inline TData word(const QString &name, const QString &sound)
+{
+    TData data;
+    data.Name = name;
+    data.Sound = sound;
+    return data;
 }
 
 } // namespace TestFiles

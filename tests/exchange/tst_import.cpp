@@ -31,15 +31,9 @@ std::unique_ptr<Connection> openDatabase()
     return connection;
 }
 
-TData word(const QString &name, const QString &sound)
-{
-    TData data;
-    data.Name = name;
-    data.Sound = sound;
-    return data;
-}
-
 } // namespace
+
+using TestFiles::word;
 
 class TestImport : public QObject
 {

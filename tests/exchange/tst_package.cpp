@@ -43,6 +43,8 @@ enum class Damage
 
 } // namespace
 
+using TestFiles::word;
+
 Q_DECLARE_METATYPE(QList<Member>)
 Q_DECLARE_METATYPE(Damage)
 Q_DECLARE_METATYPE(Exchange::PackageLimits)
@@ -139,14 +141,6 @@ bool damage(const QString &path, Damage how, const QByteArray &recording)
         break;
     }
     return TestFiles::write(path, bytes);
-}
-
-TData word(const QString &name, const QString &sound)
-{
-    TData data;
-    data.Name = name;
-    data.Sound = sound;
-    return data;
 }
 
 } // namespace
