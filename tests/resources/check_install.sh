@@ -29,7 +29,7 @@ for program in spelldeck spelldeck-db spelldeck-launch; do
 done
 for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/spelldeck/guide/index.html \
-    share/spelldeck/guide/index.de.html share/spelldeck/guide/index.fr.html \
+    share/spelldeck/guide/index.de.html share/spelldeck/guide/index.fr.html share/spelldeck/guide/guide.css \
     share/spelldeck/translations/spelldeck_de.qm share/spelldeck/translations/spelldeck_fr.qm \
     share/doc/spelldeck/copyright share/doc/spelldeck/changelog.gz \
     share/man/man1/spelldeck.1.gz share/man/man1/spelldeck-db.1.gz share/man/man1/spelldeck-launch.1.gz; do
