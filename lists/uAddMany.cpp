@@ -139,17 +139,18 @@ void TfrmAddMany::btnFromFileClick()
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QString());
     if (!file)
         return;
-    QString language;
+    // A vocabulary file holds several languages: its words come from the one chosen, the first at first.
     const bool vocabulary = Exchange::wordFileKind(*file) == Exchange::WordFileKind::Kvtml;
-    if (vocabulary) {
-        // A vocabulary file holds several languages: its words come from the one chosen.
+    const QList<Exchange::KvtmlLanguage> languages =
+        vocabulary ? Exchange::kvtmlLanguages(*file) : QList<Exchange::KvtmlLanguage>();
+    // Read before anything is shown of it: a file that cannot be read leaves the window as it was.
+    readFile(*file, languages.isEmpty() ? QString() : languages.constFirst().id);
+    {
         const QSignalBlocker filling(ui->cmbLanguage);
         ui->cmbLanguage->clear();
-        for (const Exchange::KvtmlLanguage &each : Exchange::kvtmlLanguages(*file))
+        for (const Exchange::KvtmlLanguage &each : languages)
             ui->cmbLanguage->addItem(each.name.isEmpty() ? each.locale : each.name, each.id);
-        language = ui->cmbLanguage->currentData().toString();
     }
-    readFile(*file, language);
     ui->lblLanguage->setVisible(vocabulary);
     ui->cmbLanguage->setVisible(vocabulary);
 }
