@@ -44,6 +44,7 @@ public:
     }
 
     std::atomic_bool &cancelled() { return m_cancelled; }
+    bool shown() const { return m_dialog.isVisible(); }
 
 private:
     QProgressDialog m_dialog;
@@ -75,9 +76,11 @@ void runInBackground(QWidget *owner, const QString &label, const ProgressWork &w
         finished = true;
     });
     // The window follows the work until it ends; input goes to the window, whose Cancel asks the
-    // work to stop.
+    // work to stop. Until the window shows, and so takes the input, clicks and keys wait: they must not
+    // start the same work again beneath it.
     while (!finished) {
-        QApplication::processEvents(QEventLoop::AllEvents, 30);
+        QApplication::processEvents(
+            window.shown() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents, 30);
         QThread::msleep(10);
         const std::lock_guard lock(mutex);
         window.show(done, total);
