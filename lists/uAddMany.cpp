@@ -19,16 +19,10 @@
 #include "WordText.h"
 #include "uDM.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
-
-QString soundFolder()
-{
-    return QString::fromLatin1(Schema::kSoundFolder);
-}
 
 // Recordings spoken for an Add that did not store them are removed again.
 class SpokenRecordings
@@ -49,12 +43,6 @@ public:
 private:
     QStringList m_paths;
 };
-
-// A progress report for the exchange library, from the progress window's.
-Exchange::Progress progressOf(const ProgressReport &report, const std::atomic_bool &cancelled)
-{
-    return Exchange::Progress(report, &cancelled);
-}
 
 } // namespace
 
@@ -210,17 +198,17 @@ void TfrmAddMany::btnAddClick()
             // Speaking takes a while for many words: it runs beside the window, which stays responsive.
             runInBackground(this, tr("Speaking the words..."),
                             [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
-                                const Exchange::Progress progress = progressOf(report, cancelled);
+                                const Exchange::Progress progress(report, &cancelled);
                                 for (qsizetype done = 0; done < unrecorded.size(); ++done) {
                                     progress.step(done, unrecorded.size());
                                     Exchange::WordEntry &entry = list.entries[unrecorded.at(done)];
-                                    const Pcm pcm = Synthesizer::instance().speak(entry.word, m_voice);
+                                    const std::optional<QByteArray> mp3 = Encoder::encodeHeard(
+                                        Synthesizer::instance().speak(entry.word, m_voice));
                                     // A word the voice says nothing for stays without a recording.
-                                    if (!Encoder::trimSilence(pcm))
+                                    if (!mp3)
                                         continue;
-                                    const QString path = RecordingFiles::writeNew(
-                                        soundFolder(), entry.word,
-                                        Encoder::prepareMp3(pcm, Encoder::Source::Voice));
+                                    const QString path =
+                                        RecordingFiles::writeNew(Schema::soundFolder(), entry.word, *mp3);
                                     spoken.add(path);
                                     entry.recording = {Exchange::RecordingSource::File, path};
                                 }
@@ -231,8 +219,8 @@ void TfrmAddMany::btnAddClick()
     Exchange::ImportResult result;
     runInForeground(this, tr("Adding the words..."),
                     [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
-                        result = Exchange::importIntoList(DM->ADOConn, list, m_typeId, soundFolder(),
-                                                          progressOf(report, cancelled));
+                        result = Exchange::importIntoList(DM->ADOConn, list, m_typeId, Schema::soundFolder(),
+                                                          Exchange::Progress(report, &cancelled));
                     });
     spoken.keep();
     m_added.clear();

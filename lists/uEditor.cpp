@@ -46,13 +46,6 @@ void setEntry(QListWidgetItem *item, TData *data)
 
 const QString kVoiceSetting = QStringLiteral("recording/voice");
 
-// Recordings made in the editor go beside the database, stored by a path relative to where the
-// program runs, so the data folder can move with them.
-QString soundFolder()
-{
-    return QString::fromLatin1(Schema::kSoundFolder);
-}
-
 } // namespace
 
 TfrmEditor::TfrmEditor(QWidget *parent)
@@ -451,14 +444,14 @@ void TfrmEditor::btnSpeakClick()
     // Run from code while no word is being added or changed, there is nowhere to put a recording.
     if (!ui->edtWord->isEnabled() || word.isEmpty())
         return;
-    useMadeRecording(speakToFile(word, voice(), soundFolder()));
+    useMadeRecording(speakToFile(word, voice(), Schema::soundFolder()));
 }
 
 void TfrmEditor::btnRecordClick()
 {
     if (!ui->edtWord->isEnabled())
         return;
-    if (const std::optional<QString> path = ShowRecord(this, ui->edtWord->text(), soundFolder()))
+    if (const std::optional<QString> path = ShowRecord(this, ui->edtWord->text(), Schema::soundFolder()))
         useMadeRecording(*path);
 }
 

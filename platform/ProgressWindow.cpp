@@ -3,13 +3,10 @@
 
 #include "ProgressWindow.h"
 
-#include "WindowRules.h"
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <exception>

@@ -133,14 +133,22 @@ QByteArray encodeMp3(const Pcm &pcm)
     return mp3;
 }
 
-QByteArray prepareMp3(Pcm pcm, Source source)
+std::optional<QByteArray> encodeHeard(const Pcm &pcm)
 {
     std::optional<Pcm> trimmed = trimSilence(pcm);
     if (!trimmed)
-        throw Exception(source == Source::Microphone ? tr("Nothing was heard. Check the microphone.")
-                                                     : tr("The voice says nothing for this text."));
+        return std::nullopt;
     normalise(*trimmed);
     return encodeMp3(*trimmed);
+}
+
+QByteArray prepareMp3(const Pcm &pcm, Source source)
+{
+    std::optional<QByteArray> mp3 = encodeHeard(pcm);
+    if (!mp3)
+        throw Exception(source == Source::Microphone ? tr("Nothing was heard. Check the microphone.")
+                                                     : tr("The voice says nothing for this text."));
+    return *mp3;
 }
 
 } // namespace Encoder

@@ -31,8 +31,11 @@ void normalise(Pcm &pcm, double peakDbfs = -1.0);
 // available or fails.
 QByteArray encodeMp3(const Pcm &pcm);
 
-// Trims, normalises and encodes. A sound that is silence throughout raises Exception: "Nothing was
-// heard. Check the microphone." for a recording, "The voice says nothing for this text." for speech.
-QByteArray prepareMp3(Pcm pcm, Source source);
+// Trims, normalises and encodes; nothing when the sound is silence throughout.
+std::optional<QByteArray> encodeHeard(const Pcm &pcm);
+
+// As encodeHeard, but a sound that is silence throughout raises Exception: "Nothing was heard. Check
+// the microphone." for a recording, "The voice says nothing for this text." for speech.
+QByteArray prepareMp3(const Pcm &pcm, Source source);
 
 } // namespace Encoder

@@ -16,6 +16,10 @@ inline constexpr auto kDatabasePath = "data/data.db";
 // The folder beside the database file for recordings stored with the lists, also relative to the
 // current directory; sound paths below it are stored relative, so the data folder can move.
 inline constexpr auto kSoundFolder = "data/sounds";
+inline QString soundFolder()
+{
+    return QString::fromLatin1(kSoundFolder);
+}
 
 inline constexpr int kVersion = 1;
 
