@@ -185,7 +185,7 @@ void TestAddMany::controls()
     addMany(editor.get(), [](QWidget *window) {
         QCOMPARE(window->windowTitle(), QStringLiteral("Add many words"));
         QCOMPARE(window->size(), QSize(520, 444));
-        QCOMPARE(QApplication::focusWidget(), child(window, "txtWords"));
+        QCOMPARE(window->focusWidget(), child(window, "txtWords"));
         QCOMPARE(child<QLabel>(window, "lblHint")->text(),
                  QStringLiteral("Blank lines are skipped and the blanks around each word are dropped."));
         QVERIFY(!child(window, "btnAdd")->isEnabled()); // nothing to add yet
