@@ -32,17 +32,39 @@ QString readWriteUri(const QString &path)
 
 [[noreturn]] void raise(const QSqlError &error)
 {
-    throw EDatabaseError(providerText(error));
+    raiseDatabaseError(error);
 }
 
-QSqlQuery run(QSqlDatabase db, const QString &sql)
+QSqlQuery run(QSqlDatabase db, const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     // A failed prepare left unchecked would surface later as a misleading parameter error.
-    if (!query.prepare(sql) || !query.exec())
+    if (!query.prepare(sql))
+        raise(query.lastError());
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
         raise(query.lastError());
     return query;
+}
+
+// SQLite's result codes, of which the low byte is the primary code.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteReadOnly = 8;
+
+EDatabaseError::Cause causeOf(const QSqlError &error)
+{
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number) & 0xFF;
+    if (!number)
+        return EDatabaseError::Cause::Other;
+    if (code == kSqliteBusy || code == kSqliteLocked)
+        return EDatabaseError::Cause::Busy;
+    if (code == kSqliteReadOnly)
+        return EDatabaseError::Cause::ReadOnly;
+    return EDatabaseError::Cause::Other;
 }
 
 QString quotedIdentifier(const QString &name)
@@ -59,6 +81,11 @@ QString providerText(const QSqlError &error)
     return text.isEmpty() ? error.text() : text;
 }
 
+void raiseDatabaseError(const QSqlError &error)
+{
+    throw EDatabaseError(providerText(error), causeOf(error));
+}
+
 // ---------------------------------------------------------------------------------------------
 
 Connection::Connection() : m_name(uniqueConnectionName()) {}
@@ -72,6 +99,13 @@ Connection::~Connection()
 void Connection::setDatabasePath(const QString &path)
 {
     m_path = path;
+}
+
+void Connection::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeout = milliseconds;
+    if (m_connected)
+        run(database(), QStringLiteral("pragma busy_timeout = %1").arg(milliseconds), {}).finish();
 }
 
 void Connection::open()
@@ -182,10 +216,10 @@ QString DataSet::fieldByName(const QString &name) const
     return m_values.at(m_position * m_columns.size() + column).toString();
 }
 
-void DataSet::load(const QString &sql)
+void DataSet::load(const QString &sql, const QVariantList &values)
 {
     close();
-    QSqlQuery query = run(m_connection.database(), sql);
+    QSqlQuery query = run(m_connection.database(), sql, values);
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         m_columns << record.fieldName(i);
@@ -203,13 +237,13 @@ void DataSet::load(const QString &sql)
 
 void Query::open()
 {
-    load(m_sql);
+    load(m_sql, m_values);
 }
 
 void Query::execSQL()
 {
     close();
-    QSqlQuery query = run(m_connection.database(), m_sql);
+    QSqlQuery query = run(m_connection.database(), m_sql, m_values);
     m_lastInsertId = query.lastInsertId().toLongLong();
 }
 
@@ -217,7 +251,7 @@ void Query::execSQL()
 
 void Table::open()
 {
-    load(QStringLiteral("select * from ") + quotedIdentifier(m_tableName));
+    load(QStringLiteral("select * from ") + quotedIdentifier(m_tableName), {});
 }
 
 void Table::close()

@@ -24,8 +24,9 @@ public:
     // The database file, relative paths taken against the current directory when connecting.
     void setDatabasePath(const QString &path);
     const QString &databasePath() const { return m_path; }
-    // How long a statement waits for another process's lock; applies from the next open.
-    void setBusyTimeout(int milliseconds) { m_busyTimeout = milliseconds; }
+    // How long a statement waits for another process's lock; applies at once when connected.
+    void setBusyTimeout(int milliseconds);
+    int busyTimeout() const { return m_busyTimeout; }
 
     void open();
     void close();
@@ -82,7 +83,7 @@ public:
 
 protected:
     // Runs a select and keeps all its rows; the first row becomes current.
-    void load(const QString &sql);
+    void load(const QString &sql, const QVariantList &values = {});
     qsizetype columnIndex(const QString &name) const;
 
     Connection &m_connection;
@@ -99,8 +100,15 @@ class Query : public DataSet
 public:
     using DataSet::DataSet;
 
-    void setSQL(const QString &sql) { m_sql = sql; }
+    // A new text drops the values bound to the previous one.
+    void setSQL(const QString &sql)
+    {
+        m_sql = sql;
+        m_values.clear();
+    }
     const QString &sql() const { return m_sql; }
+    // Values for the text's "?" places, in order; they travel apart from the text.
+    void setValues(QVariantList values) { m_values = std::move(values); }
 
     void open();
     // Runs the statement and commits it; a statement that matches no row is not an error.
@@ -110,6 +118,7 @@ public:
 
 private:
     QString m_sql;
+    QVariantList m_values;
     qint64 m_lastInsertId = 0;
 };
 
@@ -143,3 +152,5 @@ private:
 
 // The provider's own text for a failure.
 QString providerText(const QSqlError &error);
+// The failure as the program's error, with its cause.
+[[noreturn]] void raiseDatabaseError(const QSqlError &error);

@@ -25,7 +25,23 @@ private:
 class EDatabaseError : public Exception
 {
 public:
-    using Exception::Exception;
+    // What callers that can wait or do without writing need to tell apart.
+    enum class Cause
+    {
+        Other,
+        Busy,    // another connection holds a lock past the wait
+        ReadOnly // the database cannot be written at all
+    };
+
+    explicit EDatabaseError(QString message, Cause cause = Cause::Other)
+        : Exception(std::move(message)), m_cause(cause)
+    {
+    }
+
+    Cause cause() const noexcept { return m_cause; }
+
+private:
+    Cause m_cause;
 };
 
 // A sound file that cannot be opened or played.

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <limits>
 
 namespace Catalogue {
 namespace {
@@ -92,5 +93,190 @@ QString AppendList(Table &tblType, const QString &name)
     tblType.last();
     return tblType.fieldByName(Schema::kTypeId);
 }
+
+namespace Results {
+namespace {
+
+// The rows of d_answer a filter covers, as the where clause of a select on d_answer a.
+Bound answersWhere(const Filter &filter, const QString &extra = {})
+{
+    QStringList conditions{QStringLiteral("a.answered_at >= ?"), QStringLiteral("a.answered_at < ?")};
+    QVariantList values{filter.from, filter.to};
+    if (filter.learnerId != 0) {
+        conditions << QStringLiteral("a.learner_id = ?");
+        values << filter.learnerId;
+    }
+    if (filter.typeId != 0) {
+        conditions << QStringLiteral("a.type_id = ?");
+        values << filter.typeId;
+    }
+    if (!extra.isEmpty())
+        conditions << extra;
+    return {QStringLiteral(" where ") + conditions.join(QStringLiteral(" and ")), values};
+}
+
+} // namespace
+
+QString ListLearners()
+{
+    return QStringLiteral("select learner_id, learner_name, learner_account from d_learner"
+                          " order by learner_name, learner_id");
+}
+
+QString AddLearner()
+{
+    return QStringLiteral("insert into d_learner(learner_name, learner_account) values(?, ?)");
+}
+
+QString FindAccountLearner()
+{
+    return QStringLiteral("select learner_id, learner_name from d_learner where learner_account = ?");
+}
+
+QString RenameLearner()
+{
+    return QStringLiteral("update d_learner set learner_name = ? where learner_id = ?");
+}
+
+QStringList RemoveLearner()
+{
+    return {QStringLiteral("delete from d_answer where learner_id = ?"),
+            QStringLiteral("delete from d_test_end where test_id in"
+                           " (select test_id from d_test where learner_id = ?)"),
+            QStringLiteral("delete from d_test where learner_id = ?"),
+            QStringLiteral("delete from d_learner where learner_id = ?")};
+}
+
+QString InsertTest()
+{
+    return QStringLiteral("insert into d_test(test_id, learner_id, type_id, type_name, practice, started_at)"
+                          " values(?, ?, ?, ?, ?, ?)");
+}
+
+QString InsertTestEnd()
+{
+    return QStringLiteral("insert into d_test_end(test_id, ended_at, outcome, passes) values(?, ?, ?, ?)");
+}
+
+QString InsertAnswer()
+{
+    return QStringLiteral("insert into d_answer(answer_id, test_id, learner_id, type_id, type_name, word_id,"
+                          " word_name, typed, correct, pass, answered_at, think_ms, plays)"
+                          " values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+}
+
+Bound TestsOf(const Filter &filter)
+{
+    QStringList conditions{QStringLiteral("t.started_at >= ?"), QStringLiteral("t.started_at < ?")};
+    QVariantList values{filter.from, filter.to};
+    if (filter.learnerId != 0) {
+        conditions << QStringLiteral("t.learner_id = ?");
+        values << filter.learnerId;
+    }
+    if (filter.typeId != 0) {
+        conditions << QStringLiteral("t.type_id = ?");
+        values << filter.typeId;
+    }
+    return {QStringLiteral("select t.test_id, t.learner_id, l.learner_name, t.type_name, t.practice,"
+                           " t.started_at, e.ended_at, e.outcome, e.passes,"
+                           " sum(case when a.pass = 1 then 1 else 0 end) as asked,"
+                           " sum(case when a.pass = 1 and a.correct = 1 then 1 else 0 end) as right_first,"
+                           " max(a.answered_at) as last_answer, max(a.pass) as last_pass"
+                           " from d_test t"
+                           " left join d_test_end e on e.test_id = t.test_id"
+                           " left join d_learner l on l.learner_id = t.learner_id"
+                           " left join d_answer a on a.test_id = t.test_id"
+                           " where ") +
+                conditions.join(QStringLiteral(" and ")) +
+                QStringLiteral(" group by t.test_id order by t.started_at, t.test_id"),
+            values};
+}
+
+Bound WordsOf(const Filter &filter)
+{
+    const Bound where = answersWhere(filter);
+    return {QStringLiteral("select a.word_name,"
+                           " sum(case when a.pass = 1 then 1 else 0 end) as asked,"
+                           " sum(case when a.pass = 1 and a.correct = 0 then 1 else 0 end) as missed,"
+                           " sum(1 - a.correct) as misses,"
+                           " max(case when a.correct = 0 then a.answered_at end) as last_missed"
+                           " from d_answer a") +
+                where.text +
+                QStringLiteral(" group by a.word_name order by missed desc, misses desc, a.word_name"),
+            where.values};
+}
+
+Bound MisspellingsOf(const Filter &filter)
+{
+    const Bound where = answersWhere(filter, QStringLiteral("a.correct = 0"));
+    return {QStringLiteral("select a.word_name, a.typed, count(*) as times,"
+                           " count(distinct a.learner_id) as learners from d_answer a") +
+                where.text +
+                QStringLiteral(" group by a.word_name, a.typed order by a.word_name, times desc, a.typed"),
+            where.values};
+}
+
+Bound AnswersOf(const Filter &filter)
+{
+    const Bound where = answersWhere(filter);
+    return {QStringLiteral("select a.answer_id, a.test_id, l.learner_name, a.type_id, a.type_name, a.word_id,"
+                           " a.word_name, a.typed, a.correct, a.pass, a.answered_at, a.think_ms, a.plays"
+                           " from d_answer a left join d_learner l on l.learner_id = a.learner_id") +
+                where.text + QStringLiteral(" order by a.answered_at, a.answer_id"),
+            where.values};
+}
+
+Bound AnswerCountOf(const Filter &filter)
+{
+    const Bound where = answersWhere(filter);
+    return {QStringLiteral("select count(*) as answers from d_answer a") + where.text, where.values};
+}
+
+Bound ListsOf(const Filter &filter)
+{
+    Filter everyList = filter;
+    everyList.typeId = 0;
+    const Bound where = answersWhere(everyList);
+    return {QStringLiteral("select a.type_id, a.type_name, max(a.answered_at) as newest from d_answer a") +
+                where.text + QStringLiteral(" group by a.type_id, a.type_name"),
+            where.values};
+}
+
+Bound FirstAnswerOf(const Filter &filter)
+{
+    Filter always = filter;
+    always.from = 0;
+    always.to = std::numeric_limits<qint64>::max();
+    const Bound where = answersWhere(always);
+    return {QStringLiteral("select min(a.answered_at) as first_at from d_answer a") + where.text,
+            where.values};
+}
+
+Bound FirstTriesOf(qint64 learnerId, qint64 typeId)
+{
+    QString text = QStringLiteral("select a.word_id, w.type_id, a.correct, a.answered_at from d_answer a"
+                                  " join d_word w on w.word_id = a.word_id"
+                                  " where a.learner_id = ? and a.pass = 1");
+    QVariantList values{learnerId};
+    if (typeId != 0) {
+        text += QStringLiteral(" and w.type_id = ?");
+        values << typeId;
+    }
+    return {text + QStringLiteral(" order by a.word_id, a.answered_at"), values};
+}
+
+Bound WordsWithIds(const QList<qint64> &ids)
+{
+    QStringList marks(ids.size(), QStringLiteral("?"));
+    QVariantList values;
+    for (const qint64 id : ids)
+        values << id;
+    return {QStringLiteral("select w.*, t.type_name from d_word w join d_type t on t.type_id = w.type_id"
+                           " where w.word_id in (") +
+                marks.join(QStringLiteral(", ")) + QLatin1Char(')'),
+            values};
+}
+
+} // namespace Results
 
 } // namespace Catalogue

@@ -3,6 +3,7 @@
 
 #include "Schema.h"
 
+#include "Dataset.h"
 #include "Exceptions.h"
 
 #include <QSqlDatabase>
@@ -12,73 +13,170 @@
 namespace Schema {
 namespace {
 
-const char *const kStatements[] = {
-    "create table d_type ("
-    " type_id integer primary key autoincrement,"
-    " type_name text default '')",
-    "create table d_word ("
-    " word_id integer primary key autoincrement,"
-    " word_name text default '',"
-    " word_sound text default '',"
-    " type_id integer not null,"
-    " word_order integer not null default 0)",
-    // A list's words are always read in their order.
-    "create index d_word_list_order on d_word(type_id, word_order)",
-    // A removed list takes its words with it, whether or not foreign keys are switched on.
-    "create trigger d_type_delete_words after delete on d_type"
-    " begin delete from d_word where type_id = old.type_id; end",
+// Each version's statements, applied in order to the version before it. A step is never changed once
+// released: files of every earlier version rely on it; a change comes as a new version.
+struct Step
+{
+    int version;
+    std::initializer_list<const char *> statements;
 };
 
-[[noreturn]] void fail(const QSqlError &error)
-{
-    throw Exception(QStringLiteral("Cannot create the database: ") +
-                    (error.databaseText().isEmpty() ? error.text() : error.databaseText()));
-}
+const Step kSteps[] = {
+    {1,
+     {
+         "create table d_type ("
+         " type_id integer primary key autoincrement,"
+         " type_name text default '')",
+         "create table d_word ("
+         " word_id integer primary key autoincrement,"
+         " word_name text default '',"
+         " word_sound text default '',"
+         " type_id integer not null,"
+         " word_order integer not null default 0)",
+         // A list's words are always read in their order.
+         "create index d_word_list_order on d_word(type_id, word_order)",
+         // A removed list takes its words with it, whether or not foreign keys are switched on.
+         "create trigger d_type_delete_words after delete on d_type"
+         " begin delete from d_word where type_id = old.type_id; end",
+     }},
+    // Results are kept as rows that are only ever added: a test's start, its end, and each answer
+    // carry the texts of the list and the word as asked, so a list or word removed later leaves its
+    // history readable. Times are milliseconds since 1970 in UTC; ids of tests and answers are made
+    // by the program, so an answer stored twice after a failed commit is still one answer.
+    {2,
+     {
+         "create table d_learner ("
+         " learner_id integer primary key autoincrement,"
+         " learner_name text not null,"
+         " learner_account text)",
+         // The learner who stands for a computer account is found by its login name.
+         "create unique index d_learner_account on d_learner(learner_account)",
+         "create table d_test ("
+         " test_id text primary key,"
+         " learner_id integer not null,"
+         " type_id integer,"
+         " type_name text not null,"
+         " practice integer not null,"
+         " started_at integer not null)",
+         "create index d_test_learner on d_test(learner_id, started_at)",
+         "create table d_test_end ("
+         " test_id text primary key,"
+         " ended_at integer not null,"
+         " outcome text not null,"
+         " passes integer not null)",
+         "create table d_answer ("
+         " answer_id text primary key,"
+         " test_id text not null,"
+         " learner_id integer not null,"
+         " type_id integer not null,"
+         " type_name text not null,"
+         " word_id integer not null,"
+         " word_name text not null,"
+         " typed text not null,"
+         " correct integer not null,"
+         " pass integer not null,"
+         " answered_at integer not null,"
+         " think_ms integer not null,"
+         " plays integer not null)",
+         "create index d_answer_learner_time on d_answer(learner_id, answered_at)",
+         "create index d_answer_learner_word on d_answer(learner_id, word_id, pass)",
+         "create index d_answer_test on d_answer(test_id)",
+     }},
+};
 
-// Rolls back unless committed.
+// Rolls back unless committed. It takes the write lock at once, so two programs upgrading the same
+// file at the same moment wait for each other instead of failing halfway.
 class SchemaTransaction
 {
 public:
-    explicit SchemaTransaction(QSqlDatabase &db) : m_db(db)
-    {
-        if (!m_db.transaction())
-            fail(m_db.lastError());
-    }
+    explicit SchemaTransaction(QSqlDatabase &db) : m_db(db) { exec("begin immediate"); }
     ~SchemaTransaction()
     {
         if (!m_committed)
-            m_db.rollback();
+            QSqlQuery(m_db).exec(QStringLiteral("rollback"));
     }
     SchemaTransaction(const SchemaTransaction &) = delete;
     SchemaTransaction &operator=(const SchemaTransaction &) = delete;
 
     void commit()
     {
-        if (!m_db.commit())
-            fail(m_db.lastError());
+        exec("commit");
         m_committed = true;
     }
 
 private:
+    void exec(const char *statement)
+    {
+        QSqlQuery query(m_db);
+        if (!query.exec(QString::fromLatin1(statement)))
+            raiseDatabaseError(query.lastError());
+    }
+
     QSqlDatabase &m_db;
     bool m_committed = false;
 };
+
+void runStep(QSqlDatabase &db, const Step &step)
+{
+    QSqlQuery query(db);
+    for (const char *statement : step.statements) {
+        if (!query.exec(QString::fromLatin1(statement)))
+            raiseDatabaseError(query.lastError());
+    }
+    if (!query.exec(QStringLiteral("pragma user_version = %1").arg(step.version)))
+        raiseDatabaseError(query.lastError());
+}
+
+int storedVersion(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("pragma user_version")) || !query.next())
+        raiseDatabaseError(query.lastError());
+    const int stored = query.value(0).toInt();
+    if (stored != 0)
+        return stored;
+    // A file made by hand, or before versions were stored, that holds the word lists is version 1.
+    query.finish();
+    if (!query.exec(
+            QStringLiteral("select count(*) from sqlite_master where type = 'table' and name = 'd_type'")) ||
+        !query.next())
+        raiseDatabaseError(query.lastError());
+    return query.value(0).toInt() > 0 ? 1 : 0;
+}
 
 } // namespace
 
 void create(QSqlDatabase &db)
 {
-    SchemaTransaction transaction(db);
-    {
-        QSqlQuery query(db);
-        for (const char *statement : kStatements) {
-            if (!query.exec(QString::fromLatin1(statement)))
-                fail(query.lastError());
-        }
-        if (!query.exec(QStringLiteral("pragma user_version = %1").arg(kVersion)))
-            fail(query.lastError());
+    try {
+        SchemaTransaction transaction(db);
+        for (const Step &step : kSteps)
+            runStep(db, step);
+        transaction.commit();
+    } catch (const EDatabaseError &e) {
+        throw Exception(QStringLiteral("Cannot create the database: ") + e.message());
     }
-    transaction.commit();
+}
+
+int version(QSqlDatabase &db)
+{
+    return storedVersion(db);
+}
+
+int upgrade(QSqlDatabase &db)
+{
+    const int from = storedVersion(db);
+    for (const Step &step : kSteps) {
+        if (step.version <= from)
+            continue;
+        SchemaTransaction transaction(db);
+        // Another program may have upgraded the file since it was read: never run a step twice.
+        if (storedVersion(db) >= step.version)
+            continue;
+        runStep(db, step);
+        transaction.commit();
+    }
+    return from;
 }
 
 } // namespace Schema

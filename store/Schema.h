@@ -7,8 +7,8 @@
 
 class QSqlDatabase;
 
-// The word-list database: where its file lives, its tables with their column names, and the version
-// stored with them.
+// The word-list database: where its file lives, its tables with their column names, and the versions
+// of its structure with the steps from each to the next.
 namespace Schema {
 
 // The database file, relative to the current directory at the moment of connecting.
@@ -21,9 +21,12 @@ inline QString soundFolder()
     return QString::fromLatin1(kSoundFolder);
 }
 
-inline constexpr int kVersion = 1;
+// Version 1: the word lists. Version 2: learners, their tests and every answer.
+inline constexpr int kVersion = 2;
+// The first version that keeps results.
+inline constexpr int kResultsVersion = 2;
 
-// Tables and columns.
+// Tables and columns of the word lists.
 inline const QString kTypeTable = QStringLiteral("d_type");
 inline const QString kTypeId = QStringLiteral("type_id");
 inline const QString kTypeName = QStringLiteral("type_name");
@@ -33,8 +36,17 @@ inline const QString kWordName = QStringLiteral("word_name");
 inline const QString kWordSound = QStringLiteral("word_sound");
 inline const QString kWordOrder = QStringLiteral("word_order");
 
-// Creates the tables, their index and trigger and stores the version, as one transaction, in an
-// open database that holds none of them. Raises Exception naming the failure.
+// Creates the newest structure and stores its version, as one transaction, in an open database that
+// holds none of it. Raises Exception naming the failure.
 void create(QSqlDatabase &db);
+
+// The version stored in an open database; 0 for one that holds no Spelldeck tables.
+int version(QSqlDatabase &db);
+
+// Brings an open database of an older version up to kVersion, one version at a time, each step in a
+// transaction of its own: a failure leaves the database at the last version reached. Returns the
+// version the database had. A newer version than kVersion is left alone. Raises EDatabaseError with
+// the provider's text and cause.
+int upgrade(QSqlDatabase &db);
 
 } // namespace Schema
