@@ -5,14 +5,18 @@
 #include "ui_uMain.h"
 
 #include "About.h"
+#include "AnswerLog.h"
 #include "Application.h"
 #include "ErrorGuard.h"
+#include "LearnerMenu.h"
 #include "Pictures.h"
 #include "WindowRules.h"
+
 #include "uCreate.h"
 #include "uEditor.h"
 #include "uSelected.h"
 #include "uTest.h"
+#include <QToolButton>
 
 TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TfrmMain>())
 {
@@ -29,6 +33,11 @@ TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent, Qt::Window), ui(std::make_
     ui->Label1->adjustSize();
     ui->sLabel1->adjustSize();
     ui->sLabel1->move(328 - ui->sLabel1->width(), 30);
+
+    // Above the version label, right of the title; after Exit in tab order.
+    m_learners = new LearnerMenu(ui->sPanel1, QRect(186, 5, 146, 22), [this] { return childPosition(); });
+    m_learners->button()->setIcon(pictureIcon(QStringLiteral(":/icons/learner.png")));
+    QWidget::setTabOrder(ui->sBitBtn2, m_learners->button());
 
     connectGuarded(ui->btnTest, &QPushButton::clicked, this, &TfrmMain::btnTestClick);
     connectGuarded(ui->btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
@@ -56,8 +65,12 @@ void TfrmMain::btnTestClick()
 {
     const QPoint at = childPosition();
     const std::unique_ptr<TTypeData> list = ShowSelectWord(false, at.x(), at.y());
-    if (list)
-        ShowSpelldeck(list->ID, list->Name, at.x(), at.y());
+    if (list) {
+        // None when nobody's results are kept: the test then runs exactly as it always has.
+        const std::unique_ptr<AnswerLog> log = m_learners->testLog(*list);
+        ShowSpelldeck(list->ID, list->Name, at.x(), at.y(), log.get());
+        m_learners->testOver(log.get());
+    }
 }
 
 void TfrmMain::btnCreateClick()

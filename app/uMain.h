@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class LearnerMenu;
+
 namespace Ui {
 class TfrmMain;
 }
@@ -31,6 +33,10 @@ public:
     void sBitBtn1Click();
     void sBitBtn2Click();
 
+    LearnerMenu &learners() const { return *m_learners; }
+
 private:
     std::unique_ptr<Ui::TfrmMain> ui;
+    // Whom the tests' results are kept for; its button sits in the top panel's free corner.
+    LearnerMenu *m_learners;
 };

@@ -10,8 +10,9 @@ namespace {
 
 CsvApi resolved()
 {
-    static LazyLibrary library(QStringLiteral("csv"), 3,
-                               QCoreApplication::translate("Exchange", "Reading CSV files (libcsv)"));
+    static LazyLibrary library(
+        QStringLiteral("csv"), 3,
+        QCoreApplication::translate("Exchange", "Reading and writing CSV files (libcsv)"));
     CsvApi api;
     api.csv_init = library.resolve<decltype(api.csv_init)>("csv_init");
     api.csv_set_delim = library.resolve<decltype(api.csv_set_delim)>("csv_set_delim");
@@ -20,6 +21,7 @@ CsvApi resolved()
     api.csv_free = library.resolve<decltype(api.csv_free)>("csv_free");
     api.csv_error = library.resolve<decltype(api.csv_error)>("csv_error");
     api.csv_strerror = library.resolve<decltype(api.csv_strerror)>("csv_strerror");
+    api.csv_write = library.resolve<decltype(api.csv_write)>("csv_write");
     return api;
 }
 

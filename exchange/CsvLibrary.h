@@ -9,8 +9,8 @@
 
 namespace Exchange {
 
-// The functions of libcsv the readers call, resolved when a CSV or tab-separated file is first read:
-// start-up never loads the library.
+// The functions of libcsv the readers and writers call, resolved when a CSV or tab-separated file is
+// first read or written: start-up never loads the library.
 struct CsvApi
 {
     SPELLDECK_LAZY_FUNCTION(csv_init);
@@ -20,6 +20,7 @@ struct CsvApi
     SPELLDECK_LAZY_FUNCTION(csv_free);
     SPELLDECK_LAZY_FUNCTION(csv_error);
     SPELLDECK_LAZY_FUNCTION(csv_strerror);
+    SPELLDECK_LAZY_FUNCTION(csv_write);
 };
 
 // libcsv.so.3, opened on the first call. Raises Exception naming what is missing.

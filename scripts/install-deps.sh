@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkgconf clang-format
     qt6-base-dev libqt6sql6-sqlite
+    qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsdl2-mixer-dev libxcb1-dev
     libespeak-ng-dev espeak-ng-data libmp3lame-dev libcsv-dev libzip-dev

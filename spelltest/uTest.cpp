@@ -27,6 +27,8 @@ TfrmTest::TfrmTest(QWidget *parent) : ModalForm(parent), ui(std::make_unique<Ui:
     connectGuarded(ui->btnCheck, &QPushButton::clicked, this, &TfrmTest::btnCheckClick);
     connectGuarded(ui->sButton3, &QPushButton::clicked, this, &TfrmTest::sButton3Click);
     connectGuarded(ui->btnPlay, &QPushButton::clicked, this, &TfrmTest::btnPlayClick);
+    // Only the learner's own presses count, not the playing of each word as it is presented.
+    connect(ui->btnPlay, &QPushButton::clicked, this, [this] { m_watch.played(); });
     connectGuarded(ui->mp, &TMediaPlayer::OnNotify, this, &TfrmTest::mpNotify);
 
     guarded([this] { FormCreate(); });
@@ -64,6 +66,15 @@ void TfrmTest::LoadData(const QString &AType)
     }
 }
 
+void TfrmTest::setWords(const QList<TData> &words)
+{
+    m_records.reserve(m_records.size() + std::size_t(words.size()));
+    for (const TData &word : words) {
+        m_records.push_back(std::make_unique<TData>(word));
+        FWords->add(m_records.back()->Name, m_records.back().get());
+    }
+}
+
 void TfrmTest::ShowWord()
 {
     ui->lblState->setText(tr("Word %1 of %2").arg(FCurIndex + 1).arg(FWords->count()));
@@ -72,6 +83,7 @@ void TfrmTest::ShowWord()
     ui->lblState->repaint();
     ui->edtWord->clear();
     ui->btnCheck->setEnabled(false);
+    m_watch.presented();
     // Every word is heard the moment it is presented, whatever state Play word is in.
     btnPlayClick();
 }
@@ -87,7 +99,10 @@ void TfrmTest::btnCheckClick()
     TData *word = FWords->object(FCurIndex);
     const QString typed = ui->edtWord->text();
     // Exact: case, blanks and composed or decomposed letters all count as typed.
-    if (word->Name != typed) {
+    const bool right = word->Name == typed;
+    // Kept before the correction shows, so an answer checked is an answer kept.
+    m_watch.checked(*word, typed, right);
+    if (!right) {
         ShowInCorrect(this, word->Name, typed);
         FWrong->add(word->Name, word);
     }
@@ -95,6 +110,7 @@ void TfrmTest::btnCheckClick()
     if (FCurIndex < FWords->count()) {
         ShowWord();
     } else if (FWrong->count() == 0) {
+        m_watch.setOutcome(TestOutcome::Finished);
         showMessage(tr("You have finished all your words!\n\rYou didn't miss ANY words at all!"));
         close();
     } else {
@@ -107,8 +123,10 @@ void TfrmTest::btnCheckClick()
                 FWords->add(FWrong->string(i), FWrong->object(i));
             FWrong->clear();
             FCurIndex = 0;
+            m_watch.nextPass();
             ShowWord();
         } else {
+            m_watch.setOutcome(TestOutcome::Declined);
             close();
         }
     }
@@ -143,14 +161,35 @@ void TfrmTest::mpNotify()
         ui->btnPlay->setEnabled(true);
 }
 
-void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, int ATop)
+namespace {
+
+// Shows a test window filled by `fill` and returns when it has closed.
+template <typename Fill>
+void runTest(const QString &ATypeName, int ALeft, int ATop, TestRecorder *recorder, Fill &&fill)
 {
     const auto frmTest = std::make_unique<TfrmTest>(Application::mainWindow());
     frmTest->setWindowTitle(TfrmTest::tr("Test spelldeck - %1").arg(captionText(ATypeName)));
     frmTest->move(ALeft, ATop);
     // A new window starts at the first word.
-    frmTest->LoadData(ATypeID);
+    fill(*frmTest);
+    frmTest->setRecorder(recorder);
+    frmTest->watch().started();
     // The first word sounds before the window is shown; if it cannot, no window is shown at all.
     frmTest->ShowWord();
     frmTest->exec();
+    frmTest->watch().ended();
+}
+
+} // namespace
+
+void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, int ATop,
+                   TestRecorder *recorder)
+{
+    runTest(ATypeName, ALeft, ATop, recorder, [&](TfrmTest &test) { test.LoadData(ATypeID); });
+}
+
+void ShowSpelldeckWords(const QList<TData> &AWords, const QString &ATypeName, int ALeft, int ATop,
+                        TestRecorder *recorder)
+{
+    runTest(ATypeName, ALeft, ATop, recorder, [&](TfrmTest &test) { test.setWords(AWords); });
 }

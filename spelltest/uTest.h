@@ -5,6 +5,7 @@
 
 #include "ModalForm.h"
 #include "StringList.h"
+#include "TestWatch.h"
 #include "uGlobal.h"
 
 #include <QString>
@@ -32,6 +33,11 @@ public:
     void FormDestroy();
     // Fills FWords with the words of list `AType`, in their stored order.
     void LoadData(const QString &AType);
+    // Fills FWords with these words, in this order, instead.
+    void setWords(const QList<TData> &words);
+    // Whoever keeps the results of this test; none by default.
+    void setRecorder(TestRecorder *recorder) { m_watch.setRecorder(recorder); }
+    TestWatch &watch() { return m_watch; }
     // Presents the word at FCurIndex and plays it.
     void ShowWord();
 
@@ -61,7 +67,13 @@ private:
     std::unique_ptr<Query> qryWord;
     // The records loaded for this window; they live as long as the window.
     std::vector<std::unique_ptr<TData>> m_records;
+    TestWatch m_watch;
 };
 
-// Runs a test on list ATypeID in a test window at ALeft, ATop, and returns when it has closed.
-void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, int ATop);
+// Runs a test on list ATypeID in a test window at ALeft, ATop, and returns when it has closed. Its
+// answers go to `recorder` when one is given.
+void ShowSpelldeck(const QString &ATypeID, const QString &ATypeName, int ALeft, int ATop,
+                   TestRecorder *recorder = nullptr);
+// The same test on the given words, in their order, under the caption's name `ATypeName`.
+void ShowSpelldeckWords(const QList<TData> &AWords, const QString &ATypeName, int ALeft, int ATop,
+                        TestRecorder *recorder = nullptr);
