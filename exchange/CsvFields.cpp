@@ -17,7 +17,8 @@ QByteArray csvRecord(const QStringList &fields)
         const QByteArray text = fields.at(i).toUtf8();
         // Quoted, a field takes at most twice its length and its two quotes.
         QByteArray field(2 * text.size() + 2, Qt::Uninitialized);
-        const size_t written = csv.csv_write(field.data(), size_t(field.size()), text.constData(), size_t(text.size()));
+        const size_t written =
+            csv.csv_write(field.data(), size_t(field.size()), text.constData(), size_t(text.size()));
         field.truncate(qsizetype(written));
         record += field;
     }

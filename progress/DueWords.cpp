@@ -35,7 +35,8 @@ Due dueOf(ResultStore &store, qint64 learnerId, qint64 typeId, const QDate &toda
     tries.reserve(query.recordCount());
     for (; !query.eof(); query.next()) {
         const qint64 wordId = query.fieldByName(QStringLiteral("word_id")).toLongLong();
-        tries << Schedule::FirstTry{wordId, query.fieldByName(QStringLiteral("correct")) == QLatin1String("1"),
+        tries << Schedule::FirstTry{wordId,
+                                    query.fieldByName(QStringLiteral("correct")) == QLatin1String("1"),
                                     query.fieldByName(QStringLiteral("answered_at")).toLongLong()};
         result.listOf.insert(wordId, query.fieldByName(Schema::kTypeId).toLongLong());
     }

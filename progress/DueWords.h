@@ -16,9 +16,9 @@ class ResultStore;
 // The words a learner should practise now, as the test window asks them.
 struct DueWords
 {
-    QList<TData> words;              // most overdue first
-    QHash<qint64, ListRef> lists;    // each word's list, by word id
-    int dueInAll = 0;                // before the practice's limit
+    QList<TData> words;           // most overdue first
+    QHash<qint64, ListRef> lists; // each word's list, by word id
+    int dueInAll = 0;             // before the practice's limit
 };
 
 // The words of list `typeId` (0: of every list) that are due for the learner on `today`; words that

@@ -12,6 +12,8 @@ struct Learner
     qint64 id = 0;
     QString name;
     QString account; // the login name of the computer account the learner stands for, if any
+
+    bool operator==(const Learner &) const = default;
 };
 
 // Whom the next tests' results are kept for, as remembered between runs. A settings file in the

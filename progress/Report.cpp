@@ -82,7 +82,8 @@ QList<Word> loadWords(ResultStore &store, const Filter &filter)
         if (found == index.cend())
             continue;
         words[*found].misspellings << Misspelling{query.fieldByName(QStringLiteral("typed")),
-                                                  int(number(query, "times")), int(number(query, "learners"))};
+                                                  int(number(query, "times")),
+                                                  int(number(query, "learners"))};
     }
     return words;
 }
@@ -185,7 +186,10 @@ QString scoreText(const Test &test)
     const auto score = test.score();
     if (!score)
         return QCoreApplication::translate("Report", "none asked");
-    return QCoreApplication::translate("Report", "%1 of %2 (%3%)").arg(test.rightFirst).arg(test.asked).arg(*score);
+    return QCoreApplication::translate("Report", "%1 of %2 (%3%)")
+        .arg(test.rightFirst)
+        .arg(test.asked)
+        .arg(*score);
 }
 
 QString durationText(qint64 ms)

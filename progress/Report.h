@@ -56,10 +56,10 @@ struct Misspelling
 struct Word
 {
     QString word;
-    int asked = 0;  // first tries
-    int missed = 0; // first tries that were wrong
-    int misses = 0; // wrong answers in every pass
-    qint64 lastMissed = 0; // 0: never
+    int asked = 0;                   // first tries
+    int missed = 0;                  // first tries that were wrong
+    int misses = 0;                  // wrong answers in every pass
+    qint64 lastMissed = 0;           // 0: never
     QList<Misspelling> misspellings; // most frequent first
 
     // Of the first tries, in per cent.

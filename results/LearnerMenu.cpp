@@ -21,7 +21,8 @@
 LearnerMenu::LearnerMenu(QWidget *panel, const QRect &geometry, std::function<QPoint()> childPosition,
                          Account account)
     : QObject(panel), m_button(new QToolButton(panel)), m_menu(new QMenu(m_button)),
-      m_childPosition(std::move(childPosition)), m_account(std::move(account)), m_choice(LearnerChoice::load())
+      m_childPosition(std::move(childPosition)), m_account(std::move(account)),
+      m_choice(LearnerChoice::load())
 {
     m_button->setObjectName(QStringLiteral("btnLearner"));
     m_button->setGeometry(geometry);
@@ -55,10 +56,10 @@ void LearnerMenu::showChoice()
     }
     const QFontMetrics metrics(m_button->font());
     // The picture, the menu arrow and the button's margins take the rest.
-    m_button->setText(metrics.elidedText(who, Qt::ElideRight, m_button->width() - 48).replace(
-        QLatin1Char('&'), QStringLiteral("&&")));
+    m_button->setText(metrics.elidedText(who, Qt::ElideRight, m_button->width() - 48)
+                          .replace(QLatin1Char('&'), QStringLiteral("&&")));
     const QString kept = m_choice.kind == LearnerChoice::Nobody ? tr("Results are not kept.")
-                                                               : tr("Results are kept for %1.").arg(who);
+                                                                : tr("Results are kept for %1.").arg(who);
     m_button->setToolTip(kept);
     m_button->setAccessibleDescription(kept);
 }
@@ -74,7 +75,8 @@ void LearnerMenu::fillMenu()
                            (choice.kind == LearnerChoice::Person && m_choice.kind == LearnerChoice::Person &&
                             choice.id == m_choice.id));
         group->addAction(action);
-        connectGuarded(action, &QAction::triggered, this, [choice](LearnerMenu *menu) { menu->choose(choice); });
+        connectGuarded(action, &QAction::triggered, this,
+                       [choice](LearnerMenu *menu) { menu->choose(choice); });
     };
     add(tr("Nobody (results not kept)"), LearnerChoice::nobody());
     QList<Learner> learners;
@@ -92,7 +94,8 @@ void LearnerMenu::fillMenu()
                    &LearnerMenu::newLearnerClick);
     add(tr("The person logged in"), LearnerChoice::account());
     m_menu->addSeparator();
-    connectGuarded(m_menu->addAction(tr("Results...")), &QAction::triggered, this, &LearnerMenu::resultsClick);
+    connectGuarded(m_menu->addAction(tr("Results...")), &QAction::triggered, this,
+                   &LearnerMenu::resultsClick);
     QAction *practise = m_menu->addAction(tr("Practise the words due..."));
     practise->setEnabled(m_choice.kind != LearnerChoice::Nobody);
     connectGuarded(practise, &QAction::triggered, this, &LearnerMenu::practiseClick);
@@ -213,7 +216,8 @@ void LearnerMenu::practiseClick()
         return;
     }
     AnswerLog log(m_store, learner->id, *list, AnswerLog::Practice, due.lists);
-    const QString caption = list->typeId == 0 ? tr("Words due from every list") : tr("Words due from %1").arg(list->typeName);
+    const QString caption =
+        list->typeId == 0 ? tr("Words due from every list") : tr("Words due from %1").arg(list->typeName);
     ShowSpelldeckWords(due.words, caption, at.x(), at.y(), &log);
     testOver(&log);
 }

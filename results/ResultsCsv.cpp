@@ -32,9 +32,9 @@ QString utcText(qint64 ms)
 
 QStringList header()
 {
-    return {QStringLiteral("answer_id"), QStringLiteral("test_id"),     QStringLiteral("learner"),
-            QStringLiteral("list_id"),   QStringLiteral("list"),        QStringLiteral("word_id"),
-            QStringLiteral("word"),      QStringLiteral("typed"),       QStringLiteral("right"),
+    return {QStringLiteral("answer_id"), QStringLiteral("test_id"),      QStringLiteral("learner"),
+            QStringLiteral("list_id"),   QStringLiteral("list"),         QStringLiteral("word_id"),
+            QStringLiteral("word"),      QStringLiteral("typed"),        QStringLiteral("right"),
             QStringLiteral("pass"),      QStringLiteral("answered_utc"), QStringLiteral("think_ms"),
             QStringLiteral("plays")};
 }

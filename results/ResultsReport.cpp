@@ -53,8 +53,8 @@ QString misspellingsText(const Report::Word &word)
 QString section(const QString &learner, const Report::Figures &figures, const QString &period,
                 const QString &lists, bool firstSection)
 {
-    QString html = firstSection ? QStringLiteral("<h1>")
-                                : QStringLiteral("<h1 style=\"page-break-before: always\">");
+    QString html =
+        firstSection ? QStringLiteral("<h1>") : QStringLiteral("<h1 style=\"page-break-before: always\">");
     html += tr("Spelling results of %1").arg(learner).toHtmlEscaped() + QStringLiteral("</h1>");
     html += QStringLiteral("<p>") + tr("%1. %2.").arg(period, lists).toHtmlEscaped() + QStringLiteral("</p>");
 
@@ -92,23 +92,24 @@ QString section(const QString &learner, const Report::Figures &figures, const QS
         if (word.misses == 0)
             continue;
         wordRows << cell(word.word) + cell(QLocale().toString(word.asked), true) +
-                        cell(QLocale().toString(word.missed), true) + cell(tr("%1%").arg(word.missRate()), true) +
+                        cell(QLocale().toString(word.missed), true) +
+                        cell(tr("%1%").arg(word.missRate()), true) +
                         cell(word.lastMissed != 0 ? Report::timeText(word.lastMissed) : QString()) +
                         cell(misspellingsText(word));
     }
     if (!wordRows.isEmpty()) {
         html += QStringLiteral("<h2>") + tr("Words missed").toHtmlEscaped() + QStringLiteral("</h2>");
-        html += table({tr("Word"), tr("Asked"), tr("Missed"), tr("Miss rate"), tr("Last missed"),
-                       tr("Typed instead")},
-                      wordRows);
+        html += table(
+            {tr("Word"), tr("Asked"), tr("Missed"), tr("Miss rate"), tr("Last missed"), tr("Typed instead")},
+            wordRows);
     }
     return html;
 }
 
 } // namespace
 
-std::unique_ptr<QTextDocument> document(ResultStore &store, const Report::Filter &filter, const QString &period,
-                                        const QString &lists)
+std::unique_ptr<QTextDocument> document(ResultStore &store, const Report::Filter &filter,
+                                        const QString &period, const QString &lists)
 {
     QList<std::pair<qint64, QString>> learners;
     if (filter.learnerId != 0) {
@@ -163,8 +164,8 @@ void writePdf(QTextDocument &document, const QString &path)
         fail(file.errorString());
     {
         QPdfWriter pdf(&file);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         pdf.setResolution(300);
         pdf.setTitle(tr("Spelling results"));
         pdf.setCreator(QStringLiteral("Spelldeck"));

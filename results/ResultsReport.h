@@ -17,8 +17,8 @@ class ResultStore;
 namespace ResultsReport {
 
 // `period` and `lists` say in words what the filter covers.
-std::unique_ptr<QTextDocument> document(ResultStore &store, const Report::Filter &filter, const QString &period,
-                                        const QString &lists);
+std::unique_ptr<QTextDocument> document(ResultStore &store, const Report::Filter &filter,
+                                        const QString &period, const QString &lists);
 
 // Lays the document out on the device's pages and paints them.
 void print(QTextDocument &document, QPagedPaintDevice &device);

@@ -9,8 +9,8 @@
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QScatterSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 ScoreChart::ScoreChart(QWidget *parent)
     : QWidget(parent), m_chart(new QChart), m_line(new QLineSeries), m_marks(new QScatterSeries),
@@ -34,7 +34,8 @@ ScoreChart::ScoreChart(QWidget *parent)
     m_score->setLabelFormat(QStringLiteral("%d%"));
     m_score->setTitleText(tr("Right at the first try"));
     m_time->setTitleText(tr("Date"));
-    for (QAbstractAxis *axis : {static_cast<QAbstractAxis *>(m_time), static_cast<QAbstractAxis *>(m_score)}) {
+    for (QAbstractAxis *axis :
+         {static_cast<QAbstractAxis *>(m_time), static_cast<QAbstractAxis *>(m_score)}) {
         axis->setLabelsColor(Qt::black);
         axis->setTitleBrush(Qt::black);
         axis->setGridLineColor(QColor(0xC0, 0xC0, 0xC0));

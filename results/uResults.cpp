@@ -51,12 +51,12 @@ QString folderForFiles()
 
 TfrmResults::TfrmResults(QWidget *parent, ResultStore &store, qint64 learnerId)
     : ModalForm(parent), ui(std::make_unique<Ui::TfrmResults>()), m_store(store),
-      m_tests(new FigureTable({tr("Date"), tr("Learner"), tr("List"), tr("First-pass score"), tr("Passes needed"),
-                               tr("Time taken")},
+      m_tests(new FigureTable({tr("Date"), tr("Learner"), tr("List"), tr("First-pass score"),
+                               tr("Passes needed"), tr("Time taken")},
                               this)),
-      m_words(new FigureTable({tr("Word"), tr("Asked"), tr("Missed"), tr("Miss rate"), tr("Last missed"),
-                               tr("Typed instead")},
-                              this)),
+      m_words(new FigureTable(
+          {tr("Word"), tr("Asked"), tr("Missed"), tr("Miss rate"), tr("Last missed"), tr("Typed instead")},
+          this)),
       m_points(new FigureTable({tr("Date"), tr("First-pass score")}, this)), m_chart(new ScoreChart)
 {
     ui->setupUi(this);
@@ -188,7 +188,9 @@ void TfrmResults::showFigures()
         tests << FigureTable::Row{
             FigureTable::moment(test.startedAt, Report::timeText(test.startedAt)),
             {test.learnerName, {}, Qt::AlignLeft | Qt::AlignVCenter},
-            {test.practice ? tr("%1 (practice)").arg(test.listName) : test.listName, {}, Qt::AlignLeft | Qt::AlignVCenter},
+            {test.practice ? tr("%1 (practice)").arg(test.listName) : test.listName,
+             {},
+             Qt::AlignLeft | Qt::AlignVCenter},
             FigureTable::number(score.value_or(-1), Report::scoreText(test)),
             FigureTable::number(needed.value_or(0), needed ? QLocale().toString(*needed) : tr("left early")),
             FigureTable::number(test.takenMs(), Report::durationText(test.takenMs()))};
@@ -203,14 +205,16 @@ void TfrmResults::showFigures()
             ++missedWords;
         QStringList typed;
         for (const Report::Misspelling &misspelling : word.misspellings)
-            typed << (misspelling.times > 1 ? tr("%1 (%2 times)").arg(misspelling.typed).arg(misspelling.times)
-                                            : misspelling.typed);
+            typed << (misspelling.times > 1
+                          ? tr("%1 (%2 times)").arg(misspelling.typed).arg(misspelling.times)
+                          : misspelling.typed);
         words << FigureTable::Row{{word.word, {}, Qt::AlignLeft | Qt::AlignVCenter},
                                   FigureTable::number(word.asked),
                                   FigureTable::number(word.missed),
                                   FigureTable::number(word.missRate(), tr("%1%").arg(word.missRate())),
-                                  FigureTable::moment(word.lastMissed,
-                                                      word.lastMissed ? Report::timeText(word.lastMissed) : QString()),
+                                  FigureTable::moment(word.lastMissed, word.lastMissed
+                                                                           ? Report::timeText(word.lastMissed)
+                                                                           : QString()),
                                   {typed.join(QStringLiteral(", ")), {}, Qt::AlignLeft | Qt::AlignVCenter}};
     }
     m_words->setRows(std::move(words));
@@ -219,9 +223,10 @@ void TfrmResults::showFigures()
     points.reserve(m_figures.points.size());
     for (const Report::Point &point : std::as_const(m_figures.points))
         points << FigureTable::Row{
-            FigureTable::moment(point.at, everyone ? QLocale().toString(QDateTime::fromMSecsSinceEpoch(point.at).date(),
-                                                                        QLocale::ShortFormat)
-                                                   : Report::timeText(point.at)),
+            FigureTable::moment(point.at,
+                                everyone ? QLocale().toString(QDateTime::fromMSecsSinceEpoch(point.at).date(),
+                                                              QLocale::ShortFormat)
+                                         : Report::timeText(point.at)),
             FigureTable::number(point.score, tr("%1%").arg(point.score))};
     m_points->setRows(std::move(points));
     m_chart->setPoints(m_figures.points, everyone);
@@ -260,8 +265,8 @@ void TfrmResults::btnRenameClick()
     const std::optional<Learner> learner = selectedLearner();
     if (!learner)
         return;
-    const QString name = Toolkit::instance().inputText(this, tr("Rename learner"), tr("New name of the learner:"),
-                                                       learner->name);
+    const QString name = Toolkit::instance().inputText(this, tr("Rename learner"),
+                                                       tr("New name of the learner:"), learner->name);
     if (name == learner->name)
         return;
     m_store.renameLearner(learner->id, name);
@@ -276,7 +281,8 @@ void TfrmResults::btnRemoveClick()
         return;
     if (!Toolkit::instance().question(
             this, tr("Confirm Deletion"),
-            tr("Remove the learner \"%1\" and every result of theirs? This cannot be undone.").arg(learner->name)))
+            tr("Remove the learner \"%1\" and every result of theirs? This cannot be undone.")
+                .arg(learner->name)))
         return;
     m_store.removeLearner(learner->id);
     fillLearners(0);
@@ -286,8 +292,8 @@ void TfrmResults::btnRemoveClick()
 
 void TfrmResults::btnExportClick()
 {
-    const std::optional<QString> path =
-        Toolkit::instance().saveFile(this, tr("CSV files|*.csv"), folderForFiles(), tr("spelling results.csv"));
+    const std::optional<QString> path = Toolkit::instance().saveFile(
+        this, tr("CSV files|*.csv"), folderForFiles(), tr("spelling results.csv"));
     if (!path)
         return;
     const Report::Filter current = filter();
@@ -317,8 +323,8 @@ void TfrmResults::btnPrintClick()
 
 void TfrmResults::btnPdfClick()
 {
-    const std::optional<QString> path =
-        Toolkit::instance().saveFile(this, tr("PDF files|*.pdf"), folderForFiles(), tr("spelling results.pdf"));
+    const std::optional<QString> path = Toolkit::instance().saveFile(
+        this, tr("PDF files|*.pdf"), folderForFiles(), tr("spelling results.pdf"));
     if (!path)
         return;
     const auto document = ResultsReport::document(m_store, filter(), periodText(), listsText());

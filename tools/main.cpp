@@ -6,6 +6,7 @@
 #include "Exceptions.h"
 #include "ExchangeCommands.h"
 #include "Schema.h"
+#include "SchemaCommands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,13 +20,15 @@ int main(int argc, char **argv)
     // A command comes first; anything else is the database to create, as it always was.
     if (argc > 1 && ExchangeCommands::isCommand(QString::fromLocal8Bit(argv[1])))
         return ExchangeCommands::run(QCoreApplication::arguments().mid(1));
+    if (argc > 1 && SchemaCommands::isCommand(QString::fromLocal8Bit(argv[1])))
+        return SchemaCommands::run(QCoreApplication::arguments().mid(1));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral(
             "Creates an empty Spelldeck database (by default %1 under the current folder).\n"
-            "Other commands: spelldeck-db export LIST FILE, spelldeck-db import FILE [--name NAME];\n"
-            "\"spelldeck-db export --help\" and \"spelldeck-db import --help\" tell more.")
+            "Other commands: spelldeck-db export LIST FILE, spelldeck-db import FILE [--name NAME],\n"
+            "spelldeck-db version, spelldeck-db upgrade; \"spelldeck-db COMMAND --help\" tells more.")
             .arg(QString::fromLatin1(Schema::kDatabasePath)));
     parser.addHelpOption();
     parser.addVersionOption();

@@ -95,6 +95,16 @@ QString TestDatabase::scalar(const QString &sql, const QVariantList &values)
     return result.isEmpty() ? QString() : result.constFirst();
 }
 
+void TestDatabase::replaceWith(const QString &file)
+{
+    m_connection->close();
+    const QString target = databaseFile();
+    if (!QFile::remove(target) || !QFile::copy(file, target) ||
+        !QFile::setPermissions(target,
+                               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther))
+        qFatal("cannot put %s in place of the test database", qPrintable(file));
+}
+
 QString TestDatabase::addList(const QString &name)
 {
     QSqlQuery query = run(*m_connection, QStringLiteral("insert into d_type(type_name) values(?)"), {name});

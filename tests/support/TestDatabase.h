@@ -36,6 +36,9 @@ public:
     QStringList rows(const QString &sql, const QVariantList &values = {});
     QString scalar(const QString &sql, const QVariantList &values = {});
 
+    // Puts a copy of `file` (a fixture) in place of the database made for the test.
+    void replaceWith(const QString &file);
+
     QString addList(const QString &name);
     QString addWord(const QString &typeId, const QString &name, const QString &sound, int order);
 

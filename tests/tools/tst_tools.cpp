@@ -122,6 +122,7 @@ private Q_SLOTS:
     void exportThenImport();
     void commandsOnAnotherDatabase();
     void importsATextFileUnderItsName();
+    void versionAndUpgrade();
     void commandHelp_data();
     void commandHelp();
     void commandFailures_data();
@@ -385,6 +386,42 @@ void TestTools::importsATextFileUnderItsName()
              (QStringList{"apple||1", "ice cream||2", QStringLiteral("Größe||3"), "house||4"}));
 }
 
+void TestTools::versionAndUpgrade()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("data/data.db"));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data")));
+    QVERIFY(QFile::copy(QStringLiteral(SPELLDECK_FIXTURES "/schema/version1.db"), file));
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    const QStringList words = rows(file, QStringLiteral("select * from d_word order by word_id"));
+    CommandRun run;
+    const QList<std::pair<QStringList, QString>> steps{
+        {{"version"}, "data/data.db: version 1; \"spelldeck-db upgrade\" brings it to version 2.\n"},
+        {{"upgrade"}, "Upgraded data/data.db from version 1 to version 2.\n"},
+        {{"version"}, "data/data.db: version 2, the newest this Spelldeck knows.\n"},
+        {{"upgrade"}, "data/data.db is at version 2 already.\n"},
+    };
+    for (const auto &[arguments, output] : steps) {
+        QVERIFY(runCommand(dir.path(), arguments, &run));
+        QCOMPARE(run.errors, QString());
+        QCOMPARE(run.output, output);
+        QCOMPARE(run.exitCode, 0);
+    }
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"2"});
+    QCOMPARE(rows(file, QStringLiteral("select * from d_word order by word_id")), words);
+
+    // A newer file is reported and left alone.
+    rows(file, QStringLiteral("pragma user_version = 5"));
+    QVERIFY(runCommand(dir.path(), {"version", "--database", file}, &run));
+    QCOMPARE(run.output, file + ": version 5, made by a newer Spelldeck (this one knows up to version 2).\n");
+    QVERIFY(runCommand(dir.path(), {"upgrade", "--database", file}, &run));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.errors, "spelldeck-db: " + file +
+                             " is version 5, made by a newer Spelldeck; this one knows up to version 2 and "
+                             "leaves it as it is.\n");
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"5"});
+}
+
 void TestTools::commandHelp_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -396,6 +433,8 @@ void TestTools::commandHelp_data()
                             << QStringList{"export LIST FILE", "--database"};
     QTest::newRow("import") << QStringList{"import", "-h"}
                             << QStringList{"import FILE", "--database", "--name"};
+    QTest::newRow("version") << QStringList{"version", "--help"} << QStringList{"version", "--database"};
+    QTest::newRow("upgrade") << QStringList{"upgrade", "--help"} << QStringList{"upgrade", "--database"};
 }
 
 void TestTools::commandHelp()
@@ -442,6 +481,12 @@ void TestTools::commandFailures_data()
         << QStringList{"import", "--database", "other/data.db", "words.txt"} << 1
         << "spelldeck-db: The database \"other/data.db\" does not exist; make one "
            "with spelldeck-db first.";
+    QTest::newRow("version of a file named without --database")
+        << QStringList{"version", "data/data.db"} << 2
+        << "spelldeck-db: version takes no file; name the database with --database.";
+    QTest::newRow("upgrade of a missing database")
+        << QStringList{"upgrade", "--database", "other/data.db"} << 1
+        << "spelldeck-db: The database \"other/data.db\" does not exist.";
     QTest::newRow("package into a missing folder") << QStringList{"export", "1", "missing/a.spelldeck"} << 1
                                                    << "spelldeck-db: \"{dir}/missing/a.spelldeck\" cannot be "
                                                       "written: ...";
