@@ -97,10 +97,10 @@ int run(const QStringList &arguments)
                  "Spelldeck does this itself when it first keeps a result."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Shows this help."));
     parser.addOption(help);
-    const QCommandLineOption database(
-        QStringLiteral("database"),
-        tr("The database file (default: %1 under the current folder).").arg(QString::fromLatin1(Schema::kDatabasePath)),
-        tr("path"), QString::fromLatin1(Schema::kDatabasePath));
+    const QCommandLineOption database(QStringLiteral("database"),
+                                      tr("The database file (default: %1 under the current folder).")
+                                          .arg(QString::fromLatin1(Schema::kDatabasePath)),
+                                      tr("path"), QString::fromLatin1(Schema::kDatabasePath));
     parser.addOption(database);
     parser.addPositionalArgument(command, tr("The command."));
     if (!parser.parse(QStringList{QStringLiteral("spelldeck-db")} + arguments))

@@ -109,10 +109,15 @@ void TestResults::gettingReady_data()
     QTest::addColumn<QString>("damage"); // readonly, newer, locked
     QTest::addColumn<QString>("reason"); // empty: ready
     QTest::addColumn<QString>("versionAfter");
-    QTest::newRow("newest") << false << "" << "" << "2";
-    QTest::newRow("version 1 upgraded") << true << "" << "" << "2";
-    const QString readOnly = "Results are not kept: the database cannot be written (attempt to write a readonly "
-                             "database). The word lists can be used as always.";
+    QTest::newRow("newest") << false << ""
+                            << ""
+                            << "2";
+    QTest::newRow("version 1 upgraded") << true << ""
+                                        << ""
+                                        << "2";
+    const QString readOnly =
+        "Results are not kept: the database cannot be written (attempt to write a readonly "
+        "database). The word lists can be used as always.";
     QTest::newRow("read-only, version 1") << true << "readonly" << readOnly << "1";
     QTest::newRow("read-only, newest") << false << "readonly" << readOnly << "2";
     QTest::newRow("newer") << false << "newer"
@@ -167,9 +172,11 @@ void TestResults::answersAreStoredAsChecked()
     QCOMPARE(db.rows("select test_id = ?, learner_id, type_id, type_name, practice, started_at from d_test",
                      {QVariant()}),
              QStringList{QStringLiteral("|%1|7|Week 3|0|1000").arg(ann.id)});
-    QCOMPARE(db.rows("select learner_id, type_id, type_name, word_id, word_name, typed, correct, pass, answered_at,"
-                     " think_ms, plays from d_answer"),
-             QStringList{QStringLiteral("%1|7|Week 3|12|their|thier|0|1|2000|1500|2").arg(ann.id)});
+    QCOMPARE(
+        db.rows(
+            "select learner_id, type_id, type_name, word_id, word_name, typed, correct, pass, answered_at,"
+            " think_ms, plays from d_answer"),
+        QStringList{QStringLiteral("%1|7|Week 3|12|their|thier|0|1|2000|1500|2").arg(ann.id)});
     log.answerChecked({&there, "there", true, 1, 3000, 800, 0});
     log.answerChecked({&their, "their", true, 2, 4000, 900, 1});
     QCOMPARE(db.column("select word_name || ':' || typed || ':' || pass from d_answer order by answered_at"),
@@ -230,7 +237,8 @@ void TestResults::aLockedDatabase()
     QCOMPARE(log.unkept(), unkept);
     QCOMPARE(log.unkeptReason(), QStringLiteral("database is locked"));
     QCOMPARE(db.scalar("select count(*) from d_test_end"), ends);
-    QCOMPARE(db.scalar("select count(*) from d_test"), unkept == 3 ? QStringLiteral("0") : QStringLiteral("1"));
+    QCOMPARE(db.scalar("select count(*) from d_test"),
+             unkept == 3 ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
 void TestResults::aTestWithoutAnswersLeavesNothing()
@@ -273,9 +281,12 @@ void TestResults::refusedNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << "" << "A learner needs a name.";
-    QTest::newRow("blanks") << "   " << "A learner needs a name.";
-    QTest::newRow("taken") << "Ann" << "There is a learner named \"Ann\" already.";
+    QTest::newRow("empty") << ""
+                           << "A learner needs a name.";
+    QTest::newRow("blanks") << "   "
+                            << "A learner needs a name.";
+    QTest::newRow("taken") << "Ann"
+                           << "There is a learner named \"Ann\" already.";
 }
 
 void TestResults::refusedNames()
@@ -295,7 +306,8 @@ void TestResults::refusedNames()
             QCOMPARE(e.message(), message);
         }
     }
-    QCOMPARE(db.column("select learner_name from d_learner order by learner_id"), (QStringList{"Ann", "Ben"}));
+    QCOMPARE(db.column("select learner_name from d_learner order by learner_id"),
+             (QStringList{"Ann", "Ben"}));
     // A learner keeps their own name.
     store.renameLearner(ann.id, "Ann");
 }
@@ -342,9 +354,10 @@ void TestResults::removingALearnerKeepsTheOthers()
     store.removeLearner(ann.id);
     QCOMPARE(bensRows(), before);
     QCOMPARE(db.column("select learner_name from d_learner"), QStringList{"Ben"});
-    QCOMPARE(db.scalar("select (select count(*) from d_answer) || ' ' || (select count(*) from d_test) || ' ' ||"
-                       " (select count(*) from d_test_end)"),
-             QStringLiteral("4 2 2"));
+    QCOMPARE(
+        db.scalar("select (select count(*) from d_answer) || ' ' || (select count(*) from d_test) || ' ' ||"
+                  " (select count(*) from d_test_end)"),
+        QStringLiteral("4 2 2"));
 }
 
 void TestResults::dueWordsStillInTheirLists()
@@ -366,12 +379,12 @@ void TestResults::dueWordsStillInTheirLists()
         const TData asked = word(wordId, name);
         log.answerChecked({&asked, right ? name : "x", right, pass, at(today.addDays(-daysAgo)), 10, 0});
     };
-    answer(ann, cat, "cat", false, 1, 5);  // due four days ago
-    answer(ann, dog, "dog", true, 1, 0);   // not due before tomorrow
-    answer(ann, owl, "owl", false, 1, 2);  // due yesterday
-    answer(ann, owl, "owl", true, 2, 2);   // a later pass moves no box
+    answer(ann, cat, "cat", false, 1, 5);   // due four days ago
+    answer(ann, dog, "dog", true, 1, 0);    // not due before tomorrow
+    answer(ann, owl, "owl", false, 1, 2);   // due yesterday
+    answer(ann, owl, "owl", true, 2, 2);    // a later pass moves no box
     answer(ann, gone, "gone", false, 1, 9); // removed below
-    answer(ben, dog, "dog", false, 1, 3);  // Ben's, not Ann's
+    answer(ben, dog, "dog", false, 1, 3);   // Ben's, not Ann's
     db.exec("delete from d_word where word_id = ?", {gone.toLongLong()});
 
     const DueWords all = dueWords(store, ann.id, 0, today);
@@ -397,8 +410,9 @@ void TestResults::figuresOfAReport()
     const QDate monday(2026, 11, 2);
     const TData their = word("1", "their"), there = word("2", "there"), right = word("3", "right"),
                 write = word("4", "write");
-    const auto test = [&](const Learner &learner, const QDate &day, int hour, const QList<CheckedAnswer> &answers,
-                          std::optional<TestOutcome> outcome, int passes) {
+    const auto test = [&](const Learner &learner, const QDate &day, int hour,
+                          const QList<CheckedAnswer> &answers, std::optional<TestOutcome> outcome,
+                          int passes) {
         AnswerLog log(store, learner.id, ListRef{7, "Homophones"});
         log.testStarted(at(day, hour));
         qint64 ms = at(day, hour);
@@ -412,12 +426,18 @@ void TestResults::figuresOfAReport()
     };
     // Ann: 2 of 4 at the first try, then all in pass 2.
     test(ann, monday, 9,
-         {{&their, "thier", false, 1}, {&there, "there", true, 1}, {&right, "rite", false, 1},
-          {&write, "write", true, 1}, {&their, "their", true, 2}, {&right, "right", true, 2}},
+         {{&their, "thier", false, 1},
+          {&there, "there", true, 1},
+          {&right, "rite", false, 1},
+          {&write, "write", true, 1},
+          {&their, "their", true, 2},
+          {&right, "right", true, 2}},
          TestOutcome::Finished, 2);
     // Ann, a week later: 3 of 4, declined a second pass.
     test(ann, monday.addDays(7), 9,
-         {{&their, "thier", false, 1}, {&there, "there", true, 1}, {&right, "right", true, 1},
+         {{&their, "thier", false, 1},
+          {&there, "there", true, 1},
+          {&right, "right", true, 1},
           {&write, "write", true, 1}},
          TestOutcome::Declined, 1);
     // Ben, the same day as Ann's first: none of 2, and the program was stopped.
@@ -431,7 +451,8 @@ void TestResults::figuresOfAReport()
                      .arg(t.passesNeeded().value_or(0))
                      .arg(t.passes)
                      .arg(t.takenMs());
-    QCOMPARE(tests, (QStringList{"Ann|2 of 4 (50%)|finished|2|2|125000", "Ann|3 of 4 (75%)|declined|0|1|85000"}));
+    QCOMPARE(tests,
+             (QStringList{"Ann|2 of 4 (50%)|finished|2|2|125000", "Ann|3 of 4 (75%)|declined|0|1|85000"}));
     QStringList words;
     for (const Report::Word &w : anns.words) {
         QStringList typed;
@@ -467,10 +488,12 @@ void TestResults::figuresOfAReport()
     QCOMPARE(all.points.constFirst().tests, 2);
 
     // A period and a list narrow it down.
-    QCOMPARE(Report::load(store, Report::period(0, 0, monday.addDays(1), monday.addDays(30))).tests.size(), 1);
+    QCOMPARE(Report::load(store, Report::period(0, 0, monday.addDays(1), monday.addDays(30))).tests.size(),
+             1);
     QCOMPARE(Report::load(store, Report::period(0, 8, monday, monday.addDays(30))).tests.size(), 0);
     QCOMPARE(Report::lists(store, Report::period(0, 0, monday, monday)).size(), 1);
-    QCOMPARE(Report::firstDay(store, Report::period(ben.id, 0, monday, monday)), std::optional<QDate>(monday));
+    QCOMPARE(Report::firstDay(store, Report::period(ben.id, 0, monday, monday)),
+             std::optional<QDate>(monday));
 }
 
 QTEST_GUILESS_MAIN(TestResults)

@@ -60,7 +60,8 @@ void TestSchedule::boxAndDay_data()
         << "r200 r198 r194 r190 r180 r160 r60" << 7 << QDate(2026, 12, 10) << true;
     QTest::newRow("no box above the seventh")
         << "r300 r298 r294 r290 r280 r260 r200 r30" << 7 << QDate(2027, 1, 9) << false;
-    QTest::newRow("a miss sends it back to the first box") << "r20 r18 r14 m3" << 1 << QDate(2026, 12, 8) << true;
+    QTest::newRow("a miss sends it back to the first box")
+        << "r20 r18 r14 m3" << 1 << QDate(2026, 12, 8) << true;
     QTest::newRow("and it climbs again from there") << "r20 m14 r10" << 2 << QDate(2026, 12, 2) << true;
     // The box's days count calendar days: a try late in the evening is due the next morning.
     QTest::newRow("late yesterday evening") << "r1" << 1 << QDate(2026, 12, 10) << true;

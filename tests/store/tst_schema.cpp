@@ -39,8 +39,9 @@ QStringList rows(Connection &connection, const QString &sql)
 
 const QString kWordLists = QStringLiteral("select * from d_type order by type_id");
 const QString kWords = QStringLiteral("select * from d_word order by word_id");
-const QString kTables = QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
-                                       "'sqlite%' order by name");
+const QString kTables =
+    QStringLiteral("select name from sqlite_master where type = 'table' and name not like "
+                   "'sqlite%' order by name");
 
 } // namespace
 
@@ -63,7 +64,8 @@ void TestSchema::versionOfAFile_data()
     QTest::newRow("empty file") << QStringList{} << 0;
     QTest::newRow("word lists without a stored version")
         << QStringList{"create table d_type(type_id integer primary key, type_name text)"} << 1;
-    QTest::newRow("version 1") << QStringList{"create table d_type(type_id integer)", "pragma user_version = 1"}
+    QTest::newRow("version 1") << QStringList{"create table d_type(type_id integer)",
+                                              "pragma user_version = 1"}
                                << 1;
     QTest::newRow("a later version") << QStringList{"pragma user_version = 7"} << 7;
 }
