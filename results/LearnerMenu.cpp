@@ -183,8 +183,11 @@ void LearnerMenu::testOver(const AnswerLog *log)
 {
     if (!log || log->unkept() == 0)
         return;
-    showMessage(tr("%n answer(s) of this test could not be kept: %1", nullptr, log->unkept())
-                    .arg(log->unkeptReason()));
+    showMessage(log->unkept() == 1
+                    ? tr("One answer of this test could not be kept: %1").arg(log->unkeptReason())
+                    : tr("%1 answers of this test could not be kept: %2")
+                          .arg(log->unkept())
+                          .arg(log->unkeptReason()));
 }
 
 void LearnerMenu::resultsClick()

@@ -77,9 +77,11 @@ QString section(const QString &learner, const Report::Figures &figures, const QS
     if (scored == 0)
         html += tr("No test in this period.").toHtmlEscaped();
     else
-        html += tr("%1 tests, %2% right at the first try on average.")
-                    .arg(figures.tests.size())
-                    .arg((sum + scored / 2) / scored)
+        html += (figures.tests.size() == 1
+                     ? tr("One test, %1% right at the first try.").arg((sum + scored / 2) / scored)
+                     : tr("%1 tests, %2% right at the first try on average.")
+                           .arg(figures.tests.size())
+                           .arg((sum + scored / 2) / scored))
                     .toHtmlEscaped();
     html += QStringLiteral("</p>");
     if (!testRows.isEmpty()) {

@@ -27,14 +27,14 @@ TfrmPractice::TfrmPractice(QWidget *parent, const Learner &learner, const QList<
         all += count;
     m_lists << ListRef{0, tr("every list")};
     m_counts << all;
-    ui->cmbList->addItem(tr("Every list (%n due)", nullptr, all));
+    ui->cmbList->addItem(tr("Every list (%1 due)").arg(all));
     for (const ListRef &list : lists) {
         const int count = dueCounts.value(list.typeId);
         if (count == 0)
             continue;
         m_lists << list;
         m_counts << count;
-        ui->cmbList->addItem(tr("%1 (%n due)", nullptr, count).arg(list.typeName));
+        ui->cmbList->addItem(tr("%1 (%2 due)").arg(list.typeName).arg(count));
     }
     connectGuarded(ui->btnPractise, &QPushButton::clicked, this, &TfrmPractice::btnPractiseClick);
     connectGuarded(ui->btnCancel, &QPushButton::clicked, this, &TfrmPractice::btnCancelClick);

@@ -231,15 +231,22 @@ void TfrmResults::showFigures()
     m_points->setRows(std::move(points));
     m_chart->setPoints(m_figures.points, everyone);
 
+    const qint64 mean = scored == 0 ? 0 : (sum + scored / 2) / scored;
     if (m_figures.tests.isEmpty())
         ui->lblSummary->setText(tr("No test in this period."));
     else
-        ui->lblSummary->setText(tr("%n test(s), %1% right at the first try on average; %2 words asked, %3 of "
-                                   "them missed at least once.",
-                                   nullptr, int(m_figures.tests.size()))
-                                    .arg(scored == 0 ? 0 : (sum + scored / 2) / scored)
-                                    .arg(m_figures.words.size())
-                                    .arg(missedWords));
+        ui->lblSummary->setText(
+            m_figures.tests.size() == 1
+                ? tr("One test, %1% right at the first try; %2 words asked, %3 of them missed at least once.")
+                      .arg(mean)
+                      .arg(m_figures.words.size())
+                      .arg(missedWords)
+                : tr("%1 tests, %2% right at the first try on average; %3 words asked, %4 of them missed at "
+                     "least once.")
+                      .arg(m_figures.tests.size())
+                      .arg(mean)
+                      .arg(m_figures.words.size())
+                      .arg(missedWords));
     const bool any = !m_figures.tests.isEmpty();
     ui->btnExport->setEnabled(any);
     ui->btnPrint->setEnabled(any);
@@ -306,7 +313,9 @@ void TfrmResults::btnExportClick()
                             report(done, total);
                         });
                     });
-    showMessage(tr("%n answer(s) exported to %1.", nullptr, int(rows)).arg(QDir::toNativeSeparators(*path)));
+    showMessage(rows == 1
+                    ? tr("One answer was exported to %1.").arg(QDir::toNativeSeparators(*path))
+                    : tr("%1 answers were exported to %2.").arg(rows).arg(QDir::toNativeSeparators(*path)));
 }
 
 void TfrmResults::btnPrintClick()

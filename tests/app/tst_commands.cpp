@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window's Test, Create and Edit commands, end to end through the real windows.
-#include "../spelltest/Learner.h"
+#include "../spelltest/TestTaker.h"
 
 #include "ModalDriver.h"
 #include "ScriptedToolkit.h"
@@ -229,7 +229,7 @@ void TestCommands::testOnTheDemoList()
         return true;
     };
     boxes.answerQuestion(false);
-    Learner learner({"Apple", "house", "green", "water", "school", "friend", "happy", "little"}, choose);
+    TestTaker learner({"Apple", "house", "green", "water", "school", "friend", "happy", "little"}, choose);
     QVERIFY(press(&frmMain, "btnTest"));
 
     QCOMPARE(chooserButtons, (QStringList{"Ok", "Close"}));

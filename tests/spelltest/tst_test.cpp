@@ -4,7 +4,7 @@
 // The test window driven as a learner uses it: the real test and correction windows, scripted message
 // boxes, a fresh database per case.
 
-#include "Learner.h"
+#include "TestTaker.h"
 
 #include "ErrorGuard.h"
 #include "ScriptedToolkit.h"
@@ -62,7 +62,7 @@ struct Fixture
     }
 
     // Runs the test as the main window's Test command would; the report catches what escapes. A
-    // Learner made beforehand answers the windows.
+    // TestTaker made beforehand answers the windows.
     void run(int left = 100, int top = 60)
     {
         guarded([&] {
@@ -87,7 +87,7 @@ QStringList texts(const QList<ScriptedToolkit::Box> &boxes)
     return result;
 }
 
-QStringList states(const Learner &learner)
+QStringList states(const TestTaker &learner)
 {
     QStringList result;
     for (const auto &step : learner.steps)
@@ -192,7 +192,7 @@ void TestTestWindow::allRightClosesWithoutQuestion()
         {{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}, {"sentence", fixture("sentence.mp3")}},
         "Week [*] 1");
     const QStringList before = f.stored();
-    Learner learner({"cat", "house", "sentence"});
+    TestTaker learner({"cat", "house", "sentence"});
     f.run(123, 77);
 
     QCOMPARE(states(learner), (QStringList{"Word 1 of 3", "Word 2 of 3", "Word 3 of 3"}));
@@ -224,7 +224,7 @@ void TestTestWindow::missesThenYesAsksTheMissedWordsAgain()
     f.boxes.answerQuestion(false);
     const QStringList before = f.stored();
     // Pass 1: two misses. Pass 2 (the two missed): one miss. Then No.
-    Learner learner({"Cat", "house", "sun ", "cat", "sn"});
+    TestTaker learner({"Cat", "house", "sun ", "cat", "sn"});
     f.run();
 
     QCOMPARE(states(learner),
@@ -260,7 +260,7 @@ void TestTestWindow::noClosesAtOnce()
 {
     Fixture f({{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}});
     f.boxes.answerQuestion(false);
-    Learner learner({"cat", "hose", "never typed"});
+    TestTaker learner({"cat", "hose", "never typed"});
     f.run();
 
     QCOMPARE(states(learner), (QStringList{"Word 1 of 2", "Word 2 of 2"}));
@@ -271,7 +271,7 @@ void TestTestWindow::noClosesAtOnce()
 void TestTestWindow::closeMidPass()
 {
     Fixture f({{"cat", fixture("cat.mp3")}, {"house", fixture("house.mp3")}, {"sun", fixture("cat.mp3")}});
-    Learner learner({"dog", std::nullopt, "never typed"});
+    TestTaker learner({"dog", std::nullopt, "never typed"});
     f.run();
 
     QCOMPARE(states(learner), (QStringList{"Word 1 of 3", "Word 2 of 3"}));
@@ -284,7 +284,7 @@ void TestTestWindow::sameWordTwiceBothComeBack()
 {
     Fixture f({{"the", fixture("cat.mp3")}, {"the", fixture("house.mp3")}});
     f.boxes.answerQuestion(true);
-    Learner learner({"teh", "hte", "the", "the"});
+    TestTaker learner({"teh", "hte", "the", "the"});
     f.run();
 
     QCOMPARE(states(learner), (QStringList{"Word 1 of 2", "Word 2 of 2", "Word 1 of 2", "Word 2 of 2"}));
@@ -344,7 +344,7 @@ void TestTestWindow::comparisonIsExact()
     QFETCH(bool, right);
 
     Fixture f({{stored, fixture("cat.mp3")}});
-    Learner learner({typed});
+    TestTaker learner({typed});
     f.run();
 
     QCOMPARE(learner.steps.size(), 1);
@@ -391,7 +391,7 @@ void TestTestWindow::checkWordNeedsAnyCharacter()
 void TestTestWindow::emptyListOpensNoWindow()
 {
     Fixture f({});
-    Learner learner({"anything"});
+    TestTaker learner({"anything"});
     f.run();
 
     QVERIFY(learner.steps.isEmpty());
@@ -436,7 +436,7 @@ void TestTestWindow::unplayableSounds()
     QFETCH(QStringList, presented);
     QFETCH(QStringList, played);
     Fixture f({{"cat", first}, {"house", second}});
-    Learner learner({"cat", "house"});
+    TestTaker learner({"cat", "house"});
     f.run();
 
     QCOMPARE(f.boxes.errors(), errors);

@@ -23,7 +23,7 @@
 // answer into the test window and presses Check word, or Close for an answer of nullopt; closes every
 // correction window with its Close button. Records what it saw each time. Other windows go to
 // `otherWindows`, which says whether it handled them.
-class Learner
+class TestTaker
 {
 public:
     // The test window as a word was presented, before the answer went in.
@@ -45,8 +45,8 @@ public:
         bool overTestWindow; // owned by the test window
     };
 
-    explicit Learner(const QList<std::optional<QString>> &answers,
-                     std::function<bool(QWidget *)> otherWindows = {})
+    explicit TestTaker(const QList<std::optional<QString>> &answers,
+                       std::function<bool(QWidget *)> otherWindows = {})
         : m_otherWindows(std::move(otherWindows)), m_driver([this](QWidget *modal) { return respond(modal); })
     {
         for (const auto &answer : answers)
@@ -55,6 +55,9 @@ public:
 
     QList<Step> steps;
     QList<Correction> corrections;
+    // Called as each word is presented and as each correction shows, before the learner acts.
+    std::function<void(TfrmTest *)> atEachWord;
+    std::function<void(TfrmCorrect *)> atEachCorrection;
     // Answers left when the test window went away.
     qsizetype unused() const { return m_answers.size(); }
 
@@ -62,6 +65,8 @@ private:
     bool respond(QWidget *modal)
     {
         if (auto *correct = qobject_cast<TfrmCorrect *>(modal)) {
+            if (atEachCorrection)
+                atEachCorrection(correct);
             corrections << Correction{child<TextPanel>(correct, "Panel1")->text(),
                                       child<TextPanel>(correct, "Panel2")->text(),
                                       qobject_cast<TfrmTest *>(correct->parentWidget()) != nullptr};
@@ -78,6 +83,8 @@ private:
                          __FILE__, __LINE__);
             return false;
         }
+        if (atEachWord)
+            atEachWord(test);
         auto *edtWord = child<QLineEdit>(test, "edtWord");
         steps << Step{child<QLabel>(test, "lblState")->text(),
                       child<TMediaPlayer>(test, "mp")->FileName(),
