@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
+#include <QSet>
 
 namespace Exchange {
 namespace {
@@ -73,6 +74,8 @@ PackageArchive::PackageArchive(const QString &path, const PackageLimits &limits)
             throw Exception(QCoreApplication::translate(
                                 "Exchange", "%1 is damaged or incomplete: the end of the archive is missing.")
                                 .arg(name));
+        if (code == ZIP_ER_EXISTS)
+            refuseNameHeldTwice();
         throw Exception(QCoreApplication::translate("Exchange", "%1 is damaged or incomplete: %2.")
                             .arg(name, zipErrorText(m_api, code)));
     }
@@ -90,6 +93,34 @@ void PackageArchive::refuse(const QString &problem) const
 {
     throw Exception(QCoreApplication::translate("Exchange", "%1 was refused: %2")
                         .arg(TextSource::file(m_path).name(), problem));
+}
+
+QString PackageArchive::heldTwice(const QString &member)
+{
+    return QCoreApplication::translate("Exchange", "it holds the file \"%1\" twice.").arg(member);
+}
+
+void PackageArchive::refuseNameHeldTwice() const
+{
+    // The consistency checks refuse a name held twice without saying which one; opened without them,
+    // only to read the names, the archive can name it.
+    int code = 0;
+    const std::unique_ptr<::zip, Discard> archive{
+        m_api.zip_open(QFile::encodeName(m_path).constData(), ZIP_RDONLY, &code), Discard{&m_api}};
+    if (!archive)
+        return;
+    QSet<QString> seen;
+    const zip_int64_t count = m_api.zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        // Compared as decoded, the way libzip compares them: a CP437 name and a UTF-8 one may be the same.
+        const char *raw = m_api.zip_get_name(archive.get(), zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+        if (!raw)
+            return;
+        const QString member = QString::fromUtf8(raw);
+        if (seen.contains(member))
+            refuse(heldTwice(member));
+        seen.insert(member);
+    }
 }
 
 void PackageArchive::checkMembers()
@@ -123,7 +154,7 @@ void PackageArchive::checkMembers()
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
             refuse(QCoreApplication::translate("Exchange", "its file \"%1\" is encrypted.").arg(member));
         if (m_members.contains(member))
-            refuse(QCoreApplication::translate("Exchange", "it holds the file \"%1\" twice.").arg(member));
+            refuse(heldTwice(member));
         const qint64 declared =
             qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(m_limits.totalSize) + 1));
         const qint64 compressed =

@@ -54,6 +54,9 @@ private:
     };
 
     [[noreturn]] void refuse(const QString &problem) const;
+    static QString heldTwice(const QString &member);
+    // Refuses for the first name met twice; returns when none is found.
+    void refuseNameHeldTwice() const;
     void checkMembers();
 
     const ZipApi &m_api;

@@ -28,6 +28,7 @@ struct Member
     bool deflate = false;
     quint32 mode = 0100644; // Unix type and permissions
     bool encrypt = false;
+    bool cp437 = false; // the name's bytes are CP437, as archivers without UTF-8 write them
 };
 
 // How the archive is damaged once written.
@@ -38,7 +39,10 @@ enum class Damage
     CutLastByte,
     FlipRecordingByte, // a byte of the data of "sounds/cat.mp3"
     SecondNameAsFirst, // "sounds/dog.mp3" renamed "sounds/cat.mp3"
-    DeclaredSizesLie   // every recording declares 1,000 bytes
+    SecondListAsFirst, // "spelldeck.js0n" renamed "spelldeck.json"
+    Cp437NameAsUtf8,   // "sounds/\x82.mp3" (é in CP437) renamed "sounds/\x81.mp3" (ü)
+    DeclaredSizesLie,  // every recording declares 1,000 bytes
+    DogDeclaresLittle  // "sounds/dog.mp3" declares 1,000 bytes
 };
 
 } // namespace
@@ -79,7 +83,8 @@ bool makeZip(const QString &path, const QList<Member> &members)
     for (const Member &member : members) {
         zip_source_t *source =
             zip_source_buffer(archive, member.data.constData(), zip_uint64_t(member.data.size()), 0);
-        const zip_int64_t index = zip_file_add(archive, member.name.constData(), source, ZIP_FL_ENC_UTF_8);
+        const zip_int64_t index = zip_file_add(archive, member.name.constData(), source,
+                                               member.cp437 ? ZIP_FL_ENC_CP437 : ZIP_FL_ENC_UTF_8);
         if (index < 0 ||
             zip_set_file_compression(archive, zip_uint64_t(index),
                                      member.deflate ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 9) ||
@@ -101,15 +106,15 @@ void putLittleEndian(QByteArray &bytes, qsizetype at, quint32 value)
         bytes[at + i] = char((value >> (8 * i)) & 0xFF);
 }
 
-// Both headers of every member below "sounds/" claim `size` uncompressed bytes.
-void declareSize(QByteArray &bytes, quint32 size)
+// Both headers of every member whose name starts with `prefix` claim `size` uncompressed bytes.
+void declareSize(QByteArray &bytes, const QByteArray &prefix, quint32 size)
 {
     for (qsizetype at = bytes.indexOf("PK\x03\x04"); at >= 0; at = bytes.indexOf("PK\x03\x04", at + 4)) {
-        if (bytes.mid(at + 30, 7) == "sounds/")
+        if (bytes.mid(at + 30, prefix.size()) == prefix)
             putLittleEndian(bytes, at + 22, size);
     }
     for (qsizetype at = bytes.indexOf("PK\x01\x02"); at >= 0; at = bytes.indexOf("PK\x01\x02", at + 4)) {
-        if (bytes.mid(at + 46, 7) == "sounds/")
+        if (bytes.mid(at + 46, prefix.size()) == prefix)
             putLittleEndian(bytes, at + 24, size);
     }
 }
@@ -133,11 +138,21 @@ bool damage(const QString &path, Damage how, const QByteArray &recording)
         bytes[at + recording.size() / 2] = char(bytes.at(at + recording.size() / 2) ^ 0x55);
         break;
     }
+    // libzip adds no name twice: one of the same length is written, then renamed in both headers.
     case Damage::SecondNameAsFirst:
         bytes.replace("sounds/dog.mp3", "sounds/cat.mp3");
         break;
+    case Damage::SecondListAsFirst:
+        bytes.replace("spelldeck.js0n", "spelldeck.json");
+        break;
+    case Damage::Cp437NameAsUtf8:
+        bytes.replace("sounds/\x82.mp3", "sounds/\x81.mp3");
+        break;
     case Damage::DeclaredSizesLie:
-        declareSize(bytes, 1000);
+        declareSize(bytes, "sounds/", 1000);
+        break;
+    case Damage::DogDeclaresLittle:
+        declareSize(bytes, "sounds/dog.mp3", 1000);
         break;
     }
     return TestFiles::write(path, bytes);
@@ -402,6 +417,13 @@ void TestPackage::hostileArchives_data()
                          {"sounds/dog.mp3", randomBytes(400000, 9), true}}
         << Damage::DeclaredSizesLie << PackageLimits{10000, 20 * 1024 * 1024, 500000, 100}
         << refusedFor("its files hold more than 488 kB in all.");
+    // Some 5 kB of deflated zeros inflate to 5 MB: under the entry size, past the ratio once read.
+    QTest::newRow("a file inflating far past what it says")
+        << QList<Member>{manifestMember(catAndDog),
+                         {"sounds/cat.mp3", cat},
+                         {"sounds/dog.mp3", QByteArray(5 * 1024 * 1024, '\0'), true}}
+        << Damage::DogDeclaresLittle << defaults
+        << refusedFor("its file \"sounds/dog.mp3\" is compressed more than 100 to 1.");
     QTest::newRow("not a ZIP archive") << QList<Member>{} << Damage::None << defaults
                                        << "\"{file}\" is not a Spelldeck package: it is no ZIP archive.";
     QTest::newRow("cut in half") << good << Damage::CutInHalf << defaults
@@ -412,9 +434,16 @@ void TestPackage::hostileArchives_data()
     QTest::newRow("a recording's bytes changed")
         << good << Damage::FlipRecordingByte << defaults
         << "\"{file}\" is damaged or incomplete: the file \"sounds/cat.mp3\" cannot be read (...).";
-    // libzip refuses it itself.
-    QTest::newRow("a file named twice")
-        << good << Damage::SecondNameAsFirst << defaults << "\"{file}\" is damaged or incomplete: ...";
+    QTest::newRow("a file named twice") << good << Damage::SecondNameAsFirst << defaults
+                                        << refusedFor("it holds the file \"sounds/cat.mp3\" twice.");
+    QTest::newRow("the list named twice")
+        << with({"spelldeck.js0n", manifest(R"({"word": "bird"})")}) << Damage::SecondListAsFirst << defaults
+        << refusedFor("it holds the file \"spelldeck.json\" twice.");
+    QTest::newRow("a name twice once decoded")
+        << with({"sounds/\xC3\xBC.mp3", cat}) +
+               QList<Member>{{"sounds/\x82.mp3", dog, false, 0100644, false, true}}
+        << Damage::Cp437NameAsUtf8 << defaults
+        << refusedFor(QStringLiteral("it holds the file \"sounds/\u00FC.mp3\" twice."));
     QTest::newRow("no list") << QList<Member>{{"sounds/cat.mp3", cat}} << Damage::None << defaults
                              << "\"{file}\" is not a Spelldeck package: it holds no spelldeck.json.";
 
