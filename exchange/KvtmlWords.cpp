@@ -10,14 +10,106 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 
 namespace Exchange {
 namespace {
 
-// Far beyond what a vocabulary file's own entities need, and small enough that a document built to
-// expand into gigabytes fails at once.
+// Far beyond what a vocabulary file's own entities need (a word has at most 255 characters), and small
+// enough that a document built to expand into gigabytes fails at once.
 constexpr int kEntityExpansionLimit = 4096;
+// All references together: a long entity referenced over and over goes as far as nested ones do.
+constexpr qint64 kEntityExpansionTotal = 1000000;
+
+// A general entity reference, "&name;"; character references ("&#38;") start with "#".
+const QRegularExpression &entityReference()
+{
+    static const QRegularExpression reference(QStringLiteral("&([^&;<>#\\s][^&;<>\\s]*);"));
+    return reference;
+}
+
+// How many characters each declared entity expands to, worked out from the declarations alone, counted
+// up to one past a cap.
+class EntitySizes
+{
+public:
+    EntitySizes(const QXmlStreamEntityDeclarations &declarations, qint64 cap) : m_cap(cap)
+    {
+        // A name declared twice (or as a general and a parameter entity) counts as all its values.
+        for (const QXmlStreamEntityDeclaration &declaration : declarations)
+            m_values[declaration.name().toString()].append(declaration.value().toString());
+    }
+
+    bool isDeclared(const QString &name) const { return m_values.contains(name); }
+
+    qint64 of(const QString &name)
+    {
+        if (!m_sizes.contains(name))
+            measure(name);
+        return m_sizes.value(name);
+    }
+
+private:
+    struct Pending
+    {
+        QString name;
+        QStringList references;
+        qsizetype next = 0;
+        qint64 size = 0;
+    };
+
+    qint64 capped(qint64 size) const { return std::min(size, m_cap + 1); }
+
+    Pending open(const QString &name)
+    {
+        m_open.insert(name);
+        Pending pending{name, {}, 0, 0};
+        for (const QString &value : m_values.value(name)) {
+            pending.size += value.size();
+            QRegularExpressionMatchIterator matches = entityReference().globalMatch(value);
+            while (matches.hasNext()) {
+                const QRegularExpressionMatch match = matches.next();
+                // A predefined or undeclared one stays one character (the reader refuses an undeclared one).
+                pending.size -= match.capturedLength() - 1;
+                if (isDeclared(match.captured(1))) {
+                    pending.size -= 1;
+                    pending.references.append(match.captured(1));
+                }
+            }
+        }
+        pending.size = capped(pending.size);
+        return pending;
+    }
+
+    // Depth first without recursion: a chain of a million declarations must not exhaust the stack.
+    void measure(const QString &name)
+    {
+        QList<Pending> stack{open(name)};
+        while (!stack.isEmpty()) {
+            if (stack.last().next < stack.last().references.size()) {
+                const QString reference = stack.last().references.at(stack.last().next++);
+                if (m_sizes.contains(reference))
+                    stack.last().size = capped(stack.last().size + m_sizes.value(reference));
+                // An entity inside itself is left to the reader, which refuses it where it is used.
+                else if (!m_open.contains(reference))
+                    stack.append(open(reference));
+                continue;
+            }
+            const Pending done = stack.takeLast();
+            m_open.remove(done.name);
+            m_sizes.insert(done.name, done.size);
+            if (!stack.isEmpty())
+                stack.last().size = capped(stack.last().size + done.size);
+        }
+    }
+
+    qint64 m_cap;
+    QHash<QString, QStringList> m_values;
+    QHash<QString, qint64> m_sizes;
+    QSet<QString> m_open;
+};
 
 struct Translation
 {
@@ -40,14 +132,16 @@ struct Document
 class KvtmlParser
 {
 public:
-    KvtmlParser(const QString &path, const QByteArray &bytes) : m_source(TextSource::file(path)), m_xml(bytes)
+    KvtmlParser(const QString &path, const QByteArray &bytes)
+        : m_source(TextSource::file(path)), m_bytes(bytes), m_xml(bytes)
     {
+        // Qt's own limit, the same as its default, stays as a second line behind checkEntities().
         m_xml.setEntityExpansionLimit(kEntityExpansionLimit);
     }
 
     Document parse()
     {
-        if (!m_xml.readNextStartElement() || m_xml.name() != QLatin1String("kvtml"))
+        if (!readToRootElement() || m_xml.name() != QLatin1String("kvtml"))
             failOrNotKvtml();
         if (!m_xml.attributes().value(QLatin1String("version")).startsWith(QLatin1String("2")))
             throw Exception(QCoreApplication::translate("Exchange",
@@ -70,6 +164,70 @@ public:
     }
 
 private:
+    bool readToRootElement()
+    {
+        QString encoding;
+        while (!m_xml.atEnd()) {
+            switch (m_xml.readNext()) {
+            case QXmlStreamReader::StartDocument:
+                encoding = m_xml.documentEncoding().toString();
+                break;
+            case QXmlStreamReader::DTD:
+                checkEntities(encoding);
+                break;
+            case QXmlStreamReader::StartElement:
+                return true;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+    // The entities are measured from their declarations before the reader expands a single one: its own
+    // limit counts one reference at a time, so it neither names the entity nor stops a long one
+    // referenced a million times.
+    void checkEntities(const QString &encoding)
+    {
+        const QXmlStreamEntityDeclarations declarations = m_xml.entityDeclarations();
+        if (declarations.isEmpty())
+            return;
+        EntitySizes sizes(declarations, kEntityExpansionTotal);
+        for (const QXmlStreamEntityDeclaration &declaration : declarations) {
+            if (sizes.of(declaration.name().toString()) > kEntityExpansionLimit)
+                throw Exception(
+                    QCoreApplication::translate("Exchange",
+                                                "%1 was refused: its entity \"%2\" expands to more than %3 "
+                                                "characters.")
+                        .arg(m_source.name(), declaration.name(), QString::number(kEntityExpansionLimit)));
+        }
+        // Every reference in the document is counted, those inside the declarations too: a few more
+        // than the reader expands.
+        qint64 total = 0;
+        const QString text = decoded(encoding);
+        QRegularExpressionMatchIterator matches = entityReference().globalMatch(text);
+        while (matches.hasNext()) {
+            const QString name = matches.next().captured(1);
+            if (sizes.isDeclared(name))
+                total += sizes.of(name);
+            if (total > kEntityExpansionTotal)
+                throw Exception(QCoreApplication::translate(
+                                    "Exchange", "%1 was refused: its entities expand to more than %2 "
+                                                "characters in all.")
+                                    .arg(m_source.name(), QString::number(kEntityExpansionTotal)));
+        }
+    }
+
+    // The document as the XML reader decodes it: in its declared encoding, else by its first bytes.
+    QString decoded(const QString &encoding) const
+    {
+        QStringDecoder decoder(encoding.toLatin1().constData());
+        if (!decoder.isValid())
+            decoder = QStringDecoder(
+                QStringConverter::encodingForData(m_bytes, u'<').value_or(QStringConverter::Utf8));
+        return decoder.decode(m_bytes);
+    }
+
     void readIdentifiers()
     {
         while (m_xml.readNextStartElement()) {
@@ -146,6 +304,7 @@ private:
     }
 
     TextSource m_source;
+    QByteArray m_bytes;
     QXmlStreamReader m_xml;
     Document m_document;
 };

@@ -15,10 +15,12 @@ using namespace Exchange;
 
 namespace {
 
-// A vocabulary file with English (0) and German (1) and the given entries.
-QByteArray vocabulary(const QByteArray &entries)
+// A vocabulary file with English (0) and German (1) and the given entries, after a document type with
+// the given declarations if there are any.
+QByteArray vocabulary(const QByteArray &entries, const QByteArray &declarations = {})
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" +
+           (declarations.isEmpty() ? QByteArray() : "<!DOCTYPE kvtml [\n" + declarations + "]>\n") +
            "<kvtml version=\"2.0\">\n"
            "<identifiers>\n"
            "<identifier id=\"0\"><name>English</name><locale>en</locale></identifier>\n"
@@ -147,7 +149,26 @@ void TestKvtmlWords::refused_data()
               "id=\"0\">"
               "<translation id=\"0\"><text>&lol10;</text></translation></entry></entries></kvtml>\n";
     QTest::newRow("billion laughs") << laughs << "0"
-                                    << "\"{file}\" is not well-formed XML: ... (line 15, column ...";
+                                    << "\"{file}\" was refused: its entity \"lol4\" expands to more than "
+                                       "4096 characters.";
+    QTest::newRow("one entity past the limit")
+        << vocabulary("<entry id=\"0\"><translation id=\"0\"><text>&long;</text></translation></entry>\n",
+                      "<!ENTITY long \"" + QByteArray(5000, 'o') + "\">\n")
+        << "0"
+        << "\"{file}\" was refused: its entity \"long\" expands to more than 4096 characters.";
+    // Each reference stays under the limit; 300 of them make 1.2 million characters.
+    QTest::newRow("an entity referenced too often")
+        << vocabulary("<entry id=\"0\"><translation id=\"0\"><text>" + QByteArray("&long;").repeated(300) +
+                          "</text></translation></entry>\n",
+                      "<!ENTITY long \"" + QByteArray(4000, 'o') + "\">\n")
+        << "0"
+        << "\"{file}\" was refused: its entities expand to more than 1000000 characters in all.";
+    // Measuring stops at the cycle; the reader refuses the reference.
+    QTest::newRow("an entity inside itself")
+        << vocabulary("<entry id=\"0\"><translation id=\"0\"><text>&cat;</text></translation></entry>\n",
+                      "<!ENTITY cat \"c&at;\">\n<!ENTITY at \"a&cat;t\">\n")
+        << "0"
+        << "\"{file}\" is not well-formed XML: ... (line 12, column ...";
     QTest::newRow("another XML format")
         << QByteArray("<?xml version=\"1.0\"?>\n<html><body/></html>\n") << "0"
         << "\"{file}\" is not a KVTML vocabulary file.";
