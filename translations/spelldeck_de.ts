@@ -67,10 +67,6 @@
 <context>
     <name>Exchange</name>
     <message>
-        <source>Reading CSV files (libcsv)</source>
-        <translation>Das Lesen von CSV-Dateien (libcsv)</translation>
-    </message>
-    <message>
         <source>%1: a quote is out of place (a field with quotes must start and end with one).</source>
         <translation>%1: Ein Anführungszeichen steht an falscher Stelle (ein Feld mit Anführungszeichen muss mit einem beginnen und enden).</translation>
     </message>
@@ -302,6 +298,18 @@
         <source>Reading and writing Spelldeck packages (libzip)</source>
         <translation>Das Lesen und Schreiben von Spelldeck-Paketen (libzip)</translation>
     </message>
+    <message>
+        <source>Reading and writing CSV files (libcsv)</source>
+        <translation>Das Lesen und Schreiben von CSV-Dateien (libcsv)</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entity &quot;%2&quot; expands to more than %3 characters.</source>
+        <translation>%1 wurde abgelehnt: Seine Entität „%2“ ergibt mehr als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entities expand to more than %2 characters in all.</source>
+        <translation>%1 wurde abgelehnt: Seine Entitäten ergeben zusammen mehr als %2 Zeichen.</translation>
+    </message>
 </context>
 <context>
     <name>FileNameEdit</name>
@@ -319,6 +327,81 @@
     <message>
         <source>%1 is not available: %2 has no function %3</source>
         <translation>%1 ist nicht verfügbar: %2 hat keine Funktion %3</translation>
+    </message>
+</context>
+<context>
+    <name>LearnerMenu</name>
+    <message>
+        <source>Learner</source>
+        <translation>Lernende(r)</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>Results are not kept.</source>
+        <translation>Ergebnisse werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Results are kept for %1.</source>
+        <translation>Ergebnisse werden für %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nobody (results not kept)</source>
+        <translation>Niemand (Ergebnisse werden nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>New learner...</source>
+        <translation>Neue(r) Lernende(r)...</translation>
+    </message>
+    <message>
+        <source>The person logged in</source>
+        <translation>Die angemeldete Person</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Ergebnisse...</translation>
+    </message>
+    <message>
+        <source>Practise the words due...</source>
+        <translation>Fällige Wörter üben...</translation>
+    </message>
+    <message>
+        <source>New learner</source>
+        <translation>Neue(r) Lernende(r)</translation>
+    </message>
+    <message>
+        <source>Name of the new learner:</source>
+        <translation>Name der oder des neuen Lernenden:</translation>
+    </message>
+    <message>
+        <source>The learner &quot;%1&quot; is no longer in the database, so results are not kept. Choose a learner with the button at the top of the main window.</source>
+        <translation>„%1“ ist nicht mehr in der Datenbank, daher werden keine Ergebnisse gespeichert. Wählen Sie mit der Schaltfläche oben im Hauptfenster, für wen sie gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Results are not kept: %1</source>
+        <translation>Ergebnisse werden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>One answer of this test could not be kept: %1</source>
+        <translation>Eine Antwort dieses Tests konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 answers of this test could not be kept: %2</source>
+        <translation>%1 Antworten dieses Tests konnten nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>No words are due for practice now.</source>
+        <translation>Zurzeit sind keine Wörter zum Üben fällig.</translation>
+    </message>
+    <message>
+        <source>Words due from every list</source>
+        <translation>Fällige Wörter aus allen Listen</translation>
+    </message>
+    <message>
+        <source>Words due from %1</source>
+        <translation>Fällige Wörter aus %1</translation>
     </message>
 </context>
 <context>
@@ -364,6 +447,177 @@
     <message>
         <source>The folder &quot;%1&quot; holds too many recordings named &quot;%2&quot;.</source>
         <translation>Der Ordner „%1“ enthält zu viele Aufnahmen namens „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>none asked</source>
+        <translation>keines abgefragt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3%)</source>
+        <translation>%1 von %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultStore</name>
+    <message>
+        <source>This database was made by a newer version of Spelldeck, so this one keeps no results in it. The word lists can be used as always.</source>
+        <translation>Diese Datenbank wurde von einer neueren Version von Spelldeck angelegt, daher speichert diese Version keine Ergebnisse darin. Die Wortlisten können wie immer verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Results are not kept for now: another program is using the database (%1).</source>
+        <translation>Ergebnisse werden vorerst nicht gespeichert: Ein anderes Programm verwendet die Datenbank (%1).</translation>
+    </message>
+    <message>
+        <source>Results are not kept: the database cannot be written (%1). The word lists can be used as always.</source>
+        <translation>Ergebnisse werden nicht gespeichert: In die Datenbank kann nicht geschrieben werden (%1). Die Wortlisten können wie immer verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Results are not kept: %1</source>
+        <translation>Ergebnisse werden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>A learner needs a name.</source>
+        <translation>Lernende brauchen einen Namen.</translation>
+    </message>
+    <message>
+        <source>There is a learner named &quot;%1&quot; already.</source>
+        <translation>Es gibt schon Lernende mit dem Namen „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2-mal)</translation>
+    </message>
+    <message>
+        <source>Spelling results of %1</source>
+        <translation>Rechtschreibergebnisse von %1</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>%1 (practice)</source>
+        <translation>%1 (Übung)</translation>
+    </message>
+    <message>
+        <source>left early</source>
+        <translation>vorzeitig beendet</translation>
+    </message>
+    <message>
+        <source>No test in this period.</source>
+        <translation>Kein Test in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>One test, %1% right at the first try.</source>
+        <translation>Ein Test, %1 % beim ersten Versuch richtig.</translation>
+    </message>
+    <message>
+        <source>%1 tests, %2% right at the first try on average.</source>
+        <translation>%1 Tests, im Mittel %2 % beim ersten Versuch richtig.</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>First-pass score</source>
+        <translation>Erster Durchgang</translation>
+    </message>
+    <message>
+        <source>Passes needed</source>
+        <translation>Benötigte Durchgänge</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Words missed</source>
+        <translation>Verfehlte Wörter</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Abgefragt</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verfehlt</translation>
+    </message>
+    <message>
+        <source>Miss rate</source>
+        <translation>Fehlerquote</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Zuletzt verfehlt</translation>
+    </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Stattdessen getippt</translation>
+    </message>
+    <message>
+        <source>Spelling results</source>
+        <translation>Rechtschreibergebnisse</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChart</name>
+    <message>
+        <source>Right at the first try</source>
+        <translation>Beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>First-pass score, the mean of each day&apos;s tests</source>
+        <translation>Erster Durchgang, Mittel der Tests jedes Tages</translation>
+    </message>
+    <message>
+        <source>First-pass score of each test</source>
+        <translation>Erster Durchgang jedes Tests</translation>
     </message>
 </context>
 <context>
@@ -771,6 +1025,53 @@
     </message>
 </context>
 <context>
+    <name>TfrmPractice</name>
+    <message>
+        <source>Practise the words due</source>
+        <translation>Fällige Wörter üben</translation>
+    </message>
+    <message>
+        <source>Practise the words due from:</source>
+        <translation>Fällige Wörter üben aus:</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Practise the words due for %1 from:</source>
+        <translation>Fällige Wörter von %1 üben aus:</translation>
+    </message>
+    <message>
+        <source>every list</source>
+        <translation>allen Listen</translation>
+    </message>
+    <message>
+        <source>Every list (%1 due)</source>
+        <translation>Alle Listen (%1 fällig)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 due)</source>
+        <translation>%1 (%2 fällig)</translation>
+    </message>
+    <message>
+        <source>The %1 most overdue of them are asked.</source>
+        <translation>Die %1 am längsten fälligen davon werden abgefragt.</translation>
+    </message>
+    <message>
+        <source>All of them are asked, the most overdue first.</source>
+        <translation>Alle werden abgefragt, die am längsten fälligen zuerst.</translation>
+    </message>
+    <message>
+        <source>No words are due for practice now.</source>
+        <translation>Zurzeit sind keine Wörter zum Üben fällig.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmRecord</name>
     <message>
         <source>Record the word</source>
@@ -811,6 +1112,233 @@
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <translation>&amp;Lernende(r):</translation>
+    </message>
+    <message>
+        <source>L&amp;ist:</source>
+        <translation>L&amp;iste:</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Rename learner...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move learner...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>Als CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Lernende(r)</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>First-pass score</source>
+        <translation>Erster Durchgang</translation>
+    </message>
+    <message>
+        <source>Passes needed</source>
+        <translation>Benötigte Durchgänge</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Abgefragt</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verfehlt</translation>
+    </message>
+    <message>
+        <source>Miss rate</source>
+        <translation>Fehlerquote</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Zuletzt verfehlt</translation>
+    </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Stattdessen getippt</translation>
+    </message>
+    <message>
+        <source>Tests by date</source>
+        <translation>Tests nach Datum</translation>
+    </message>
+    <message>
+        <source>Words, most missed first</source>
+        <translation>Wörter, die meistverfehlten zuerst</translation>
+    </message>
+    <message>
+        <source>First-pass scores of the chart</source>
+        <translation>Werte des Diagramms (erster Durchgang)</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>All learners</source>
+        <translation>Alle Lernenden</translation>
+    </message>
+    <message>
+        <source>All lists</source>
+        <translation>Alle Listen</translation>
+    </message>
+    <message>
+        <source>%1 (practice)</source>
+        <translation>%1 (Übung)</translation>
+    </message>
+    <message>
+        <source>left early</source>
+        <translation>vorzeitig beendet</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2-mal)</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>No test in this period.</source>
+        <translation>Kein Test in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>One test, %1% right at the first try; %2 words asked, %3 of them missed at least once.</source>
+        <translation>Ein Test, %1 % beim ersten Versuch richtig; %2 Wörter abgefragt, %3 davon mindestens einmal verfehlt.</translation>
+    </message>
+    <message>
+        <source>%1 tests, %2% right at the first try on average; %3 words asked, %4 of them missed at least once.</source>
+        <translation>%1 Tests, im Mittel %2 % beim ersten Versuch richtig; %3 Wörter abgefragt, %4 davon mindestens einmal verfehlt.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Vom %1 bis zum %2</translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation>Liste: %1</translation>
+    </message>
+    <message>
+        <source>Every list</source>
+        <translation>Alle Listen</translation>
+    </message>
+    <message>
+        <source>Rename learner</source>
+        <translation>Lernende(n) umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the learner:</source>
+        <translation>Neuer Name:</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Löschen bestätigen</translation>
+    </message>
+    <message>
+        <source>Remove the learner &quot;%1&quot; and every result of theirs? This cannot be undone.</source>
+        <translation>„%1“ und alle Ergebnisse entfernen? Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>CSV files|*.csv</source>
+        <translation>CSV-Dateien|*.csv</translation>
+    </message>
+    <message>
+        <source>spelling results.csv</source>
+        <translation>Rechtschreibergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>Exporting the answers...</source>
+        <translation>Die Antworten werden exportiert...</translation>
+    </message>
+    <message>
+        <source>One answer was exported to %1.</source>
+        <translation>Eine Antwort wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 answers were exported to %2.</source>
+        <translation>%1 Antworten wurden nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Spelling results</source>
+        <translation>Rechtschreibergebnisse</translation>
+    </message>
+    <message>
+        <source>Print the results</source>
+        <translation>Ergebnisse drucken</translation>
+    </message>
+    <message>
+        <source>PDF files|*.pdf</source>
+        <translation>PDF-Dateien|*.pdf</translation>
+    </message>
+    <message>
+        <source>spelling results.pdf</source>
+        <translation>Rechtschreibergebnisse.pdf</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>Der Bericht wurde in %1 gespeichert.</translation>
     </message>
 </context>
 <context>

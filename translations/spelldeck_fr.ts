@@ -67,10 +67,6 @@
 <context>
     <name>Exchange</name>
     <message>
-        <source>Reading CSV files (libcsv)</source>
-        <translation>La lecture des fichiers CSV (libcsv)</translation>
-    </message>
-    <message>
         <source>%1: a quote is out of place (a field with quotes must start and end with one).</source>
         <translation>%1 : un guillemet est mal placé (un champ entre guillemets doit commencer et finir par un guillemet).</translation>
     </message>
@@ -302,6 +298,18 @@
         <source>Reading and writing Spelldeck packages (libzip)</source>
         <translation>La lecture et l’écriture des paquets Spelldeck (libzip)</translation>
     </message>
+    <message>
+        <source>Reading and writing CSV files (libcsv)</source>
+        <translation>La lecture et l’écriture des fichiers CSV (libcsv)</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entity &quot;%2&quot; expands to more than %3 characters.</source>
+        <translation>%1 a été refusé : son entité « %2 » donne plus de %3 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 was refused: its entities expand to more than %2 characters in all.</source>
+        <translation>%1 a été refusé : ses entités donnent en tout plus de %2 caractères.</translation>
+    </message>
 </context>
 <context>
     <name>FileNameEdit</name>
@@ -319,6 +327,81 @@
     <message>
         <source>%1 is not available: %2 has no function %3</source>
         <translation>%1 n’est pas disponible : %2 n’a pas de fonction %3</translation>
+    </message>
+</context>
+<context>
+    <name>LearnerMenu</name>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Results are not kept.</source>
+        <translation>Les résultats ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>Results are kept for %1.</source>
+        <translation>Les résultats sont conservés pour %1.</translation>
+    </message>
+    <message>
+        <source>Nobody (results not kept)</source>
+        <translation>Personne (résultats non conservés)</translation>
+    </message>
+    <message>
+        <source>New learner...</source>
+        <translation>Nouvel élève...</translation>
+    </message>
+    <message>
+        <source>The person logged in</source>
+        <translation>La personne connectée</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Résultats...</translation>
+    </message>
+    <message>
+        <source>Practise the words due...</source>
+        <translation>S’exercer sur les mots à revoir...</translation>
+    </message>
+    <message>
+        <source>New learner</source>
+        <translation>Nouvel élève</translation>
+    </message>
+    <message>
+        <source>Name of the new learner:</source>
+        <translation>Nom du nouvel élève :</translation>
+    </message>
+    <message>
+        <source>The learner &quot;%1&quot; is no longer in the database, so results are not kept. Choose a learner with the button at the top of the main window.</source>
+        <translation>L’élève « %1 » n’est plus dans la base de données : les résultats ne sont donc pas conservés. Choisissez un élève avec le bouton en haut de la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Results are not kept: %1</source>
+        <translation>Les résultats ne sont pas conservés : %1</translation>
+    </message>
+    <message>
+        <source>One answer of this test could not be kept: %1</source>
+        <translation>Une réponse de ce test n’a pas pu être conservée : %1</translation>
+    </message>
+    <message>
+        <source>%1 answers of this test could not be kept: %2</source>
+        <translation>%1 réponses de ce test n’ont pas pu être conservées : %2</translation>
+    </message>
+    <message>
+        <source>No words are due for practice now.</source>
+        <translation>Aucun mot n’est à revoir pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Words due from every list</source>
+        <translation>Mots à revoir de toutes les listes</translation>
+    </message>
+    <message>
+        <source>Words due from %1</source>
+        <translation>Mots à revoir de %1</translation>
     </message>
 </context>
 <context>
@@ -364,6 +447,177 @@
     <message>
         <source>The folder &quot;%1&quot; holds too many recordings named &quot;%2&quot;.</source>
         <translation>Le dossier « %1 » contient trop d’enregistrements nommés « %2 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>none asked</source>
+        <translation>aucun demandé</translation>
+    </message>
+    <message>
+        <source>%1 of %2 (%3%)</source>
+        <translation>%1 sur %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>ResultStore</name>
+    <message>
+        <source>This database was made by a newer version of Spelldeck, so this one keeps no results in it. The word lists can be used as always.</source>
+        <translation>Cette base de données a été créée par une version plus récente de Spelldeck : celle-ci n’y conserve donc aucun résultat. Les listes de mots s’utilisent comme toujours.</translation>
+    </message>
+    <message>
+        <source>Results are not kept for now: another program is using the database (%1).</source>
+        <translation>Les résultats ne sont pas conservés pour l’instant : un autre programme utilise la base de données (%1).</translation>
+    </message>
+    <message>
+        <source>Results are not kept: the database cannot be written (%1). The word lists can be used as always.</source>
+        <translation>Les résultats ne sont pas conservés : la base de données ne peut pas être écrite (%1). Les listes de mots s’utilisent comme toujours.</translation>
+    </message>
+    <message>
+        <source>Results are not kept: %1</source>
+        <translation>Les résultats ne sont pas conservés : %1</translation>
+    </message>
+    <message>
+        <source>A learner needs a name.</source>
+        <translation>Un élève a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>There is a learner named &quot;%1&quot; already.</source>
+        <translation>Il y a déjà un élève nommé « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsCsv</name>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>« %1 » ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsReport</name>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 fois)</translation>
+    </message>
+    <message>
+        <source>Spelling results of %1</source>
+        <translation>Résultats d’orthographe de %1</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>%1 (practice)</source>
+        <translation>%1 (exercice)</translation>
+    </message>
+    <message>
+        <source>left early</source>
+        <translation>arrêté avant la fin</translation>
+    </message>
+    <message>
+        <source>No test in this period.</source>
+        <translation>Aucun test sur cette période.</translation>
+    </message>
+    <message>
+        <source>One test, %1% right at the first try.</source>
+        <translation>Un test, %1 % de réponses justes du premier coup.</translation>
+    </message>
+    <message>
+        <source>%1 tests, %2% right at the first try on average.</source>
+        <translation>%1 tests, %2 % de réponses justes du premier coup en moyenne.</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>First-pass score</source>
+        <translation>Score au premier passage</translation>
+    </message>
+    <message>
+        <source>Passes needed</source>
+        <translation>Passages nécessaires</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Words missed</source>
+        <translation>Mots manqués</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Demandé</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manqué</translation>
+    </message>
+    <message>
+        <source>Miss rate</source>
+        <translation>Taux d’erreur</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Dernière erreur</translation>
+    </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Tapé à la place</translation>
+    </message>
+    <message>
+        <source>Spelling results</source>
+        <translation>Résultats d’orthographe</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>« %1 » ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChart</name>
+    <message>
+        <source>Right at the first try</source>
+        <translation>Justes du premier coup</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>First-pass score, the mean of each day&apos;s tests</source>
+        <translation>Score au premier passage, moyenne des tests de chaque jour</translation>
+    </message>
+    <message>
+        <source>First-pass score of each test</source>
+        <translation>Score au premier passage de chaque test</translation>
     </message>
 </context>
 <context>
@@ -771,6 +1025,53 @@
     </message>
 </context>
 <context>
+    <name>TfrmPractice</name>
+    <message>
+        <source>Practise the words due</source>
+        <translation>S’exercer sur les mots à revoir</translation>
+    </message>
+    <message>
+        <source>Practise the words due from:</source>
+        <translation>S’exercer sur les mots à revoir de :</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>S’exercer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Practise the words due for %1 from:</source>
+        <translation>Mots à revoir de %1, à prendre dans :</translation>
+    </message>
+    <message>
+        <source>every list</source>
+        <translation>toutes les listes</translation>
+    </message>
+    <message>
+        <source>Every list (%1 due)</source>
+        <translation>Toutes les listes (%1 à revoir)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 due)</source>
+        <translation>%1 (%2 à revoir)</translation>
+    </message>
+    <message>
+        <source>The %1 most overdue of them are asked.</source>
+        <translation>Les %1 plus en retard sont demandés.</translation>
+    </message>
+    <message>
+        <source>All of them are asked, the most overdue first.</source>
+        <translation>Tous sont demandés, les plus en retard d’abord.</translation>
+    </message>
+    <message>
+        <source>No words are due for practice now.</source>
+        <translation>Aucun mot n’est à revoir pour l’instant.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmRecord</name>
     <message>
         <source>Record the word</source>
@@ -811,6 +1112,233 @@
     <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmResults</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Learner:</source>
+        <translation>É&amp;lève :</translation>
+    </message>
+    <message>
+        <source>L&amp;ist:</source>
+        <translation>L&amp;iste :</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Rename learner...</source>
+        <translation>&amp;Renommer l’élève...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move learner...</source>
+        <translation>&amp;Supprimer l’élève...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>First-pass score</source>
+        <translation>Score au premier passage</translation>
+    </message>
+    <message>
+        <source>Passes needed</source>
+        <translation>Passages nécessaires</translation>
+    </message>
+    <message>
+        <source>Time taken</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Demandé</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manqué</translation>
+    </message>
+    <message>
+        <source>Miss rate</source>
+        <translation>Taux d’erreur</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Dernière erreur</translation>
+    </message>
+    <message>
+        <source>Typed instead</source>
+        <translation>Tapé à la place</translation>
+    </message>
+    <message>
+        <source>Tests by date</source>
+        <translation>Tests par date</translation>
+    </message>
+    <message>
+        <source>Words, most missed first</source>
+        <translation>Mots, les plus manqués d’abord</translation>
+    </message>
+    <message>
+        <source>First-pass scores of the chart</source>
+        <translation>Scores au premier passage du graphique</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>All learners</source>
+        <translation>Tous les élèves</translation>
+    </message>
+    <message>
+        <source>All lists</source>
+        <translation>Toutes les listes</translation>
+    </message>
+    <message>
+        <source>%1 (practice)</source>
+        <translation>%1 (exercice)</translation>
+    </message>
+    <message>
+        <source>left early</source>
+        <translation>arrêté avant la fin</translation>
+    </message>
+    <message>
+        <source>%1 (%2 times)</source>
+        <translation>%1 (%2 fois)</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>No test in this period.</source>
+        <translation>Aucun test sur cette période.</translation>
+    </message>
+    <message>
+        <source>One test, %1% right at the first try; %2 words asked, %3 of them missed at least once.</source>
+        <translation>Un test, %1 % de réponses justes du premier coup ; %2 mots demandés, dont %3 manqués au moins une fois.</translation>
+    </message>
+    <message>
+        <source>%1 tests, %2% right at the first try on average; %3 words asked, %4 of them missed at least once.</source>
+        <translation>%1 tests, %2 % de réponses justes du premier coup en moyenne ; %3 mots demandés, dont %4 manqués au moins une fois.</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Du %1 au %2</translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation>Liste : %1</translation>
+    </message>
+    <message>
+        <source>Every list</source>
+        <translation>Toutes les listes</translation>
+    </message>
+    <message>
+        <source>Rename learner</source>
+        <translation>Renommer l’élève</translation>
+    </message>
+    <message>
+        <source>New name of the learner:</source>
+        <translation>Nouveau nom de l’élève :</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+    <message>
+        <source>Remove the learner &quot;%1&quot; and every result of theirs? This cannot be undone.</source>
+        <translation>Supprimer l’élève « %1 » et tous ses résultats ? Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>CSV files|*.csv</source>
+        <translation>Fichiers CSV|*.csv</translation>
+    </message>
+    <message>
+        <source>spelling results.csv</source>
+        <translation>résultats d’orthographe.csv</translation>
+    </message>
+    <message>
+        <source>Exporting the answers...</source>
+        <translation>Exportation des réponses...</translation>
+    </message>
+    <message>
+        <source>One answer was exported to %1.</source>
+        <translation>Une réponse a été exportée vers %1.</translation>
+    </message>
+    <message>
+        <source>%1 answers were exported to %2.</source>
+        <translation>%1 réponses ont été exportées vers %2.</translation>
+    </message>
+    <message>
+        <source>Spelling results</source>
+        <translation>Résultats d’orthographe</translation>
+    </message>
+    <message>
+        <source>Print the results</source>
+        <translation>Imprimer les résultats</translation>
+    </message>
+    <message>
+        <source>PDF files|*.pdf</source>
+        <translation>Fichiers PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>spelling results.pdf</source>
+        <translation>résultats d’orthographe.pdf</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>Le rapport a été enregistré dans %1.</translation>
     </message>
 </context>
 <context>
