@@ -28,8 +28,8 @@ struct PastTests
                 TData word;
                 word.Name = answer.section(QLatin1Char('='), 0, 0);
                 word.ID = wordIds.value(word.Name, QStringLiteral("900"));
-                const QString typed = answer.contains(QLatin1Char('=')) ? answer.section(QLatin1Char('='), 1)
-                                                                        : word.Name;
+                const QString typed =
+                    answer.contains(QLatin1Char('=')) ? answer.section(QLatin1Char('='), 1) : word.Name;
                 at += 15000;
                 log.answerChecked({&word, typed, typed == word.Name, pass, at, 15000, 0});
             }

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Spelldeck developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TestTaker.h"
 #include "LearnerMenu.h"
 #include "ResultStore.h"
 #include "ResultsFixture.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
 #include "TestMain.h"
+#include "TestTaker.h"
 #include "Widgets.h"
 #include "uDM.h"
 #include "uMain.h"
@@ -123,8 +123,9 @@ const QString kAgain = QStringLiteral("Do you want to try the ones you missed ov
 // What the test window says at its end.
 QString finished(int errors)
 {
-    return errors == 0 ? QStringLiteral("You have finished all your words!\n\rYou didn't miss ANY words at all!")
-                       : QStringLiteral("You have finished all your words!\n\rYou made %1 errors.").arg(errors);
+    return errors == 0
+               ? QStringLiteral("You have finished all your words!\n\rYou didn't miss ANY words at all!")
+               : QStringLiteral("You have finished all your words!\n\rYou made %1 errors.").arg(errors);
 }
 
 } // namespace
@@ -244,7 +245,8 @@ void TestLearners::newLearnerUpgradesAndKeepsEachAnswer()
              (QStringList{"apple", "house", "green", "their", "crème brûlée"}));
     // Cut to the button's width, whole in its tip and in the menu.
     QCOMPARE(learnerButton(&main)->text(), QStringLiteral("Ana \"Nana\" O'…"));
-    QCOMPARE(learnerButton(&main)->toolTip(), QStringLiteral("Results are kept for Ana \"Nana\" O'Neil, 小明."));
+    QCOMPARE(learnerButton(&main)->toolTip(),
+             QStringLiteral("Results are kept for Ana \"Nana\" O'Neil, 小明."));
     QCOMPARE(useMenu(&main).at(1), QStringLiteral("* Ana \"Nana\" O'Neil, 小明"));
 
     // Each answer is in the file by the time the next word is presented.
@@ -290,8 +292,8 @@ void TestLearners::fileThatCannotKeepResults()
     QFETCH(QString, file);
     QFETCH(QString, message);
     TestDatabase db;
-    db.addWord(db.addList(QStringLiteral("Week 2")), QStringLiteral("cat"), fixture(QStringLiteral("cat.mp3")),
-               1);
+    db.addWord(db.addList(QStringLiteral("Week 2")), QStringLiteral("cat"),
+               fixture(QStringLiteral("cat.mp3")), 1);
     Learner ana;
     {
         ResultStore store;
@@ -439,22 +441,23 @@ void TestLearners::practiseTheWordsDue()
 void TestLearners::accountChosenForEveryone()
 {
     TestDatabase db;
-    db.addWord(db.addList(QStringLiteral("Week 4")), QStringLiteral("cat"), fixture(QStringLiteral("cat.mp3")),
-               1);
+    db.addWord(db.addList(QStringLiteral("Week 4")), QStringLiteral("cat"),
+               fixture(QStringLiteral("cat.mp3")), 1);
     LearnerChoice::account().save();
     ScriptedToolkit boxes;
     TDM dm;
     QWidget window;
     auto *panel = new QWidget(&window);
     panel->setGeometry(0, 0, 338, 52);
-    LearnerMenu menu(panel, QRect(186, 5, 146, 22), [] { return QPoint(); },
-                     Account{QStringLiteral("pupil7"), QStringLiteral("Ada Lovelace")});
+    LearnerMenu menu(
+        panel, QRect(186, 5, 146, 22), [] { return QPoint(); },
+        Account{QStringLiteral("pupil7"), QStringLiteral("Ada Lovelace")});
     QCOMPARE(menu.button()->text(), QStringLiteral("Ada Lovelace"));
     QCOMPARE(menu.button()->toolTip(), QStringLiteral("Results are kept for Ada Lovelace."));
     {
         TestTaker learner({"cat"}, openList(QStringLiteral("Week 4")));
-        const std::unique_ptr<AnswerLog> log = menu.testLog(TTypeData{db.scalar("select type_id from d_type"),
-                                                                      QStringLiteral("Week 4")});
+        const std::unique_ptr<AnswerLog> log =
+            menu.testLog(TTypeData{db.scalar("select type_id from d_type"), QStringLiteral("Week 4")});
         QVERIFY(log);
         ShowSpelldeck(db.scalar("select type_id from d_type"), QStringLiteral("Week 4"), 0, 0, log.get());
         menu.testOver(log.get());
@@ -483,15 +486,17 @@ void TestLearners::killedTestKeepsItsAnswers()
     QProcess answering;
     answering.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     answering.setWorkingDirectory(db.folder());
-    answering.start(QStringLiteral(SPELLDECK_ANSWERING), {QString::number(ana.id), list, QStringLiteral("Week 5"),
-                                                          QStringLiteral("apple"),
-                                                          QStringLiteral("hous")});
+    answering.start(QStringLiteral(SPELLDECK_ANSWERING),
+                    {QString::number(ana.id), list, QStringLiteral("Week 5"), QStringLiteral("apple"),
+                     QStringLiteral("hous")});
     QVERIFY(answering.waitForStarted());
     // It says when its answers are checked and the third word waits for the learner.
     QByteArray said;
     while (!said.contains("waiting") && answering.waitForReadyRead(20000))
         said += answering.readAllStandardOutput();
-    QVERIFY2(said.contains("waiting"), qPrintable(QStringLiteral("said \"%1\", ended with %2").arg(QString::fromUtf8(said)).arg(answering.exitCode())));
+    QVERIFY2(said.contains("waiting"), qPrintable(QStringLiteral("said \"%1\", ended with %2")
+                                                      .arg(QString::fromUtf8(said))
+                                                      .arg(answering.exitCode())));
     answering.kill();
     QVERIFY(answering.waitForFinished());
     QCOMPARE(answering.exitStatus(), QProcess::CrashExit);

@@ -124,11 +124,12 @@ void TestResultsWindow::figuresOfOneLearner()
                           "green|2|1|50%|2 Nov 2026 10:00:45|gren", "apple|2|0|0%||", "their|1|0|0%||",
                           "there|1|0|0%||"}));
     // The chart's points, also as a table for those who cannot see it.
-    QCOMPARE(shown(form.get(), "tblChart"),
-             (QStringList{"2 Nov 2026 10:00:00|33%", "9 Nov 2026 10:00:00|67%", "10 Nov 2026 10:00:00|100%"}));
-    QCOMPARE(child<QLabel>(form.get(), "lblSummary")->text(),
-             QStringLiteral("3 tests, 67% right at the first try on average; 5 words asked, 2 of them missed at "
-                            "least once."));
+    QCOMPARE(shown(form.get(), "tblChart"), (QStringList{"2 Nov 2026 10:00:00|33%", "9 Nov 2026 10:00:00|67%",
+                                                         "10 Nov 2026 10:00:00|100%"}));
+    QCOMPARE(
+        child<QLabel>(form.get(), "lblSummary")->text(),
+        QStringLiteral("3 tests, 67% right at the first try on average; 5 words asked, 2 of them missed at "
+                       "least once."));
     // Everyone's: the same misspelling by two learners counts twice.
     auto *learners = child<QComboBox>(form.get(), "cmbLearner");
     learners->setCurrentIndex(learners->findText(QStringLiteral("All learners")));
@@ -215,8 +216,9 @@ void TestResultsWindow::renameAndRemove()
     QVERIFY(press(form.get(), "btnRemove"));
     const ScriptedToolkit::Box question = f.boxes.boxes().constFirst();
     QCOMPARE(question.caption, QStringLiteral("Confirm Deletion"));
-    QCOMPARE(question.text, QStringLiteral("Remove the learner \"Zoë \"Zee\" O'Hara-Smith\" and every result of "
-                                           "theirs? This cannot be undone."));
+    QCOMPARE(question.text,
+             QStringLiteral("Remove the learner \"Zoë \"Zee\" O'Hara-Smith\" and every result of "
+                            "theirs? This cannot be undone."));
     QCOMPARE(f.answersOf(f.ana), 0);
     QCOMPARE(f.db.scalar(QStringLiteral("select count(*) from d_test where learner_id = ?"), {f.ana.id}),
              QStringLiteral("0"));
