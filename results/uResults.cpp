@@ -27,7 +27,9 @@
 
 namespace {
 
-void showTable(QTableView *view, FigureTable *model, const QString &name)
+// Each column as wide as its texts (judged on the first thousand rows, so a long history stays quick),
+// and `stretch`, a column of names, takes the room left.
+void showTable(QTableView *view, FigureTable *model, const QString &name, int stretch)
 {
     view->setModel(model);
     view->setAccessibleName(name);
@@ -36,7 +38,8 @@ void showTable(QTableView *view, FigureTable *model, const QString &name)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
     view->horizontalHeader()->setSortIndicatorShown(true);
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 }
@@ -67,9 +70,9 @@ TfrmResults::TfrmResults(QWidget *parent, ResultStore &store, qint64 learnerId)
     auto *chartLayout = new QVBoxLayout(ui->chartArea);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(m_chart);
-    showTable(ui->tblTests, m_tests, tr("Tests by date"));
-    showTable(ui->tblWords, m_words, tr("Words, most missed first"));
-    showTable(ui->tblChart, m_points, tr("First-pass scores of the chart"));
+    showTable(ui->tblTests, m_tests, tr("Tests by date"), 2);
+    showTable(ui->tblWords, m_words, tr("Words, most missed first"), 5);
+    showTable(ui->tblChart, m_points, tr("First-pass scores of the chart"), 0);
     ui->lblSummary->setAccessibleName(tr("Summary"));
 
     m_filling = true;

@@ -53,12 +53,13 @@ void TestLearnerChoice::remembered_data()
     QTest::addColumn<qint64>("id");
     QTest::addColumn<QString>("name");
     QTest::newRow("the preset") << "" << int(LearnerChoice::Account) << qint64(0) << "";
-    QTest::newRow("nobody over the preset") << "choice=nobody" << int(LearnerChoice::Nobody) << qint64(0) << "";
+    QTest::newRow("nobody over the preset")
+        << "choice=nobody" << int(LearnerChoice::Nobody) << qint64(0) << "";
     QTest::newRow("a learner over the preset")
         << "choice=learner|id=12|name=Zoë \"Z\" O'Hara" << int(LearnerChoice::Person) << qint64(12)
         << "Zoë \"Z\" O'Hara";
-    QTest::newRow("a learner without an id") << "choice=learner|name=Ana" << int(LearnerChoice::Nobody)
-                                             << qint64(0) << "";
+    QTest::newRow("a learner without an id")
+        << "choice=learner|name=Ana" << int(LearnerChoice::Nobody) << qint64(0) << "";
     QTest::newRow("a damaged id") << "choice=learner|id=twelve|name=Ana" << int(LearnerChoice::Nobody)
                                   << qint64(0) << "";
     QTest::newRow("an unknown choice") << "choice=everyone" << int(LearnerChoice::Nobody) << qint64(0) << "";
