@@ -33,11 +33,15 @@ QVariant FigureTable::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size() || index.column() >= m_rows.at(index.row()).size())
         return {};
-    const Cell &cell = m_rows.at(index.row()).at(index.column());
+    Cell &cell = m_rows[index.row()][index.column()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
+        if (cell.format) {
+            cell.text = cell.format(cell.order.toLongLong());
+            cell.format = nullptr;
+        }
         return cell.text;
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(cell.alignment);
@@ -85,4 +89,9 @@ FigureTable::Cell FigureTable::number(qint64 value, const QString &text)
 FigureTable::Cell FigureTable::moment(qint64 ms, const QString &text)
 {
     return {text, ms, Qt::AlignLeft | Qt::AlignVCenter};
+}
+
+FigureTable::Cell FigureTable::moment(qint64 ms, QString (*format)(qint64))
+{
+    return {{}, ms, Qt::AlignLeft | Qt::AlignVCenter, format};
 }

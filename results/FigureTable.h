@@ -18,6 +18,9 @@ public:
         QString text;
         QVariant order; // by default the text
         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        // Makes the text from the order value the first time the cell is shown: of a year's thousands
+        // of tests only those on screen are ever written out.
+        QString (*format)(qint64) = nullptr;
     };
     using Row = QList<Cell>;
 
@@ -34,10 +37,11 @@ public:
 
     // A number, right-aligned and sorted as a number.
     static Cell number(qint64 value, const QString &text = {});
-    // A moment, shown as a local time and sorted in time.
+    // A moment, sorted in time and shown as `text`, or as `format` writes it when it is first shown.
     static Cell moment(qint64 ms, const QString &text);
+    static Cell moment(qint64 ms, QString (*format)(qint64));
 
 private:
     QStringList m_headers;
-    QList<Row> m_rows;
+    mutable QList<Row> m_rows; // texts written on first use
 };

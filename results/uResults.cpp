@@ -27,8 +27,8 @@
 
 namespace {
 
-// Each column as wide as its texts (judged on the first thousand rows, so a long history stays quick),
-// and `stretch`, a column of names, takes the room left.
+// `stretch`, a column of names, takes the room the others leave; they are fitted to their texts each
+// time the figures change (fitColumns).
 void showTable(QTableView *view, FigureTable *model, const QString &name, int stretch)
 {
     view->setModel(model);
@@ -38,10 +38,22 @@ void showTable(QTableView *view, FigureTable *model, const QString &name, int st
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths judged on the first rows: a year of a class's tests need not all be measured.
+    view->horizontalHeader()->setResizeContentsPrecision(200);
     view->horizontalHeader()->setSectionResizeMode(stretch, QHeaderView::Stretch);
     view->horizontalHeader()->setSortIndicatorShown(true);
     view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+// A point of the chart for everyone stands for a day.
+QString dayText(qint64 ms)
+{
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(ms).date(), QLocale::ShortFormat);
+}
+
+void fitColumns(QTableView *view)
+{
+    view->resizeColumnsToContents();
 }
 
 QString folderForFiles()
@@ -189,7 +201,7 @@ void TfrmResults::showFigures()
         }
         const auto needed = test.passesNeeded();
         tests << FigureTable::Row{
-            FigureTable::moment(test.startedAt, Report::timeText(test.startedAt)),
+            FigureTable::moment(test.startedAt, &Report::timeText),
             {test.learnerName, {}, Qt::AlignLeft | Qt::AlignVCenter},
             {test.practice ? tr("%1 (practice)").arg(test.listName) : test.listName,
              {},
@@ -199,6 +211,7 @@ void TfrmResults::showFigures()
             FigureTable::number(test.takenMs(), Report::durationText(test.takenMs()))};
     }
     m_tests->setRows(std::move(tests));
+    fitColumns(ui->tblTests);
 
     QList<FigureTable::Row> words;
     words.reserve(m_figures.words.size());
@@ -215,23 +228,20 @@ void TfrmResults::showFigures()
                                   FigureTable::number(word.asked),
                                   FigureTable::number(word.missed),
                                   FigureTable::number(word.missRate(), tr("%1%").arg(word.missRate())),
-                                  FigureTable::moment(word.lastMissed, word.lastMissed
-                                                                           ? Report::timeText(word.lastMissed)
-                                                                           : QString()),
+                                  word.lastMissed ? FigureTable::moment(word.lastMissed, &Report::timeText)
+                                                  : FigureTable::moment(0, QString()),
                                   {typed.join(QStringLiteral(", ")), {}, Qt::AlignLeft | Qt::AlignVCenter}};
     }
     m_words->setRows(std::move(words));
+    fitColumns(ui->tblWords);
 
     QList<FigureTable::Row> points;
     points.reserve(m_figures.points.size());
     for (const Report::Point &point : std::as_const(m_figures.points))
-        points << FigureTable::Row{
-            FigureTable::moment(point.at,
-                                everyone ? QLocale().toString(QDateTime::fromMSecsSinceEpoch(point.at).date(),
-                                                              QLocale::ShortFormat)
-                                         : Report::timeText(point.at)),
-            FigureTable::number(point.score, tr("%1%").arg(point.score))};
+        points << FigureTable::Row{FigureTable::moment(point.at, everyone ? &dayText : &Report::timeText),
+                                   FigureTable::number(point.score, tr("%1%").arg(point.score))};
     m_points->setRows(std::move(points));
+    fitColumns(ui->tblChart);
     m_chart->setPoints(m_figures.points, everyone);
 
     const qint64 mean = scored == 0 ? 0 : (sum + scored / 2) / scored;

@@ -234,22 +234,55 @@ Bound AnswerCountOf(const Filter &filter)
 
 Bound ListsOf(const Filter &filter)
 {
+    // The tests name their lists; only a practice of every list takes each answer's own. Read from the
+    // tests, not from every answer, so that a year of a class's results lists at once.
+    QStringList conditions{QStringLiteral("t.started_at >= ?"), QStringLiteral("t.started_at < ?")};
+    QVariantList values{filter.from, filter.to};
+    if (filter.learnerId != 0) {
+        conditions << QStringLiteral("t.learner_id = ?");
+        values << filter.learnerId;
+    }
     Filter everyList = filter;
     everyList.typeId = 0;
-    const Bound where = answersWhere(everyList);
-    return {QStringLiteral("select a.type_id, a.type_name, max(a.answered_at) as newest from d_answer a") +
-                where.text + QStringLiteral(" group by a.type_id, a.type_name"),
-            where.values};
+    const Bound where = answersWhere(
+        everyList, QStringLiteral("a.test_id in (select test_id from d_test where type_id is null)"));
+    values << where.values;
+    return {
+        QStringLiteral("select t.type_id, t.type_name, max(t.started_at) as newest from d_test t"
+                       " where t.type_id is not null and ") +
+            conditions.join(QStringLiteral(" and ")) +
+            QStringLiteral(" group by t.type_id, t.type_name"
+                           " union all"
+                           " select a.type_id, a.type_name, max(a.answered_at) as newest from d_answer a") +
+            where.text + QStringLiteral(" group by a.type_id, a.type_name"),
+        values};
 }
 
 Bound FirstAnswerOf(const Filter &filter)
 {
+    // From the tests, which are few, save a practice of every list, whose answers carry their lists.
+    QStringList conditions{QStringLiteral("t.type_id is not null")};
+    QVariantList values;
+    if (filter.learnerId != 0) {
+        conditions << QStringLiteral("t.learner_id = ?");
+        values << filter.learnerId;
+    }
+    if (filter.typeId != 0) {
+        conditions << QStringLiteral("t.type_id = ?");
+        values << filter.typeId;
+    }
     Filter always = filter;
     always.from = 0;
     always.to = std::numeric_limits<qint64>::max();
-    const Bound where = answersWhere(always);
-    return {QStringLiteral("select min(a.answered_at) as first_at from d_answer a") + where.text,
-            where.values};
+    const Bound where = answersWhere(
+        always, QStringLiteral("a.test_id in (select test_id from d_test where type_id is null)"));
+    values << where.values;
+    return {QStringLiteral("select min(first_at) as first_at from"
+                           " (select min(t.started_at) as first_at from d_test t where ") +
+                conditions.join(QStringLiteral(" and ")) +
+                QStringLiteral(" union all select min(a.answered_at) from d_answer a") + where.text +
+                QStringLiteral(")"),
+            values};
 }
 
 Bound FirstTriesOf(qint64 learnerId, qint64 typeId)

@@ -83,8 +83,8 @@ Bound MisspellingsOf(const Filter &filter);
 Bound AnswersOf(const Filter &filter);
 // How many answers the filter covers: answers.
 Bound AnswerCountOf(const Filter &filter);
-// The lists that results were kept for under each name they had: type_id, type_name, newest (the
-// last answer under that name).
+// The lists that results were kept for under each name they had: type_id, type_name, newest (when
+// that name was last used).
 Bound ListsOf(const Filter &filter);
 // The first answer's time, for the start of a report's period: one row, NULL when there is none.
 Bound FirstAnswerOf(const Filter &filter);

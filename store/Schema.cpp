@@ -80,7 +80,12 @@ const Step kSteps[] = {
          " plays integer not null)",
          "create index d_answer_learner_time on d_answer(learner_id, answered_at)",
          "create index d_answer_learner_word on d_answer(learner_id, word_id, pass)",
-         "create index d_answer_test on d_answer(test_id)",
+         // The Results window's figures read from these alone: each test's answers, each word's, and
+         // the misses with what was typed instead.
+         "create index d_answer_test on d_answer(test_id, pass, correct, answered_at)",
+         "create index d_answer_word on d_answer(word_name, pass, correct, answered_at, learner_id, type_id)",
+         "create index d_answer_miss on d_answer(word_name, typed, answered_at, learner_id, type_id)"
+         " where correct = 0",
      }},
 };
 

@@ -138,9 +138,10 @@ void TestTools::createsSchema()
     QCOMPARE(
         rows(file, QStringLiteral("select name from sqlite_master where type in ('table','index','trigger') "
                                   "and name not like 'sqlite%' order by name")),
-        (QStringList{"d_answer", "d_answer_learner_time", "d_answer_learner_word", "d_answer_test",
-                     "d_learner", "d_learner_account", "d_test", "d_test_end", "d_test_learner", "d_type",
-                     "d_type_delete_words", "d_word", "d_word_list_order"}));
+        (QStringList{"d_answer", "d_answer_learner_time", "d_answer_learner_word", "d_answer_miss",
+                     "d_answer_test", "d_answer_word", "d_learner", "d_learner_account", "d_test",
+                     "d_test_end", "d_test_learner", "d_type", "d_type_delete_words", "d_word",
+                     "d_word_list_order"}));
     QCOMPARE(rows(file, QStringLiteral("select count(*) from d_type")), QStringList{"0"});
     // Nothing but the database is left in the folder (no temporary or journal files).
     QCOMPARE(QDir(dir.filePath(QStringLiteral("nested/folder"))).entryList(QDir::Files | QDir::Hidden),
