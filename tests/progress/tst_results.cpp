@@ -89,6 +89,7 @@ private Q_SLOTS:
     void removingALearnerKeepsTheOthers();
     void dueWordsStillInTheirLists();
     void figuresOfAReport();
+    void listsAndFirstDay();
 };
 
 void TestResults::readingNeverUpgrades()
@@ -494,6 +495,49 @@ void TestResults::figuresOfAReport()
     QCOMPARE(Report::lists(store, Report::period(0, 0, monday, monday)).size(), 1);
     QCOMPARE(Report::firstDay(store, Report::period(ben.id, 0, monday, monday)),
              std::optional<QDate>(monday));
+}
+
+void TestResults::listsAndFirstDay()
+{
+    TestDatabase db;
+    ResultStore store;
+    const Learner ann = store.addLearner("Ann");
+    const Learner ben = store.addLearner("Ben");
+    const QDate monday(2026, 11, 2);
+    const TData cat = word("1", "cat"), owl = word("2", "owl");
+    const auto test = [&](const Learner &learner, const QDate &day, const ListRef &list, const TData &asked,
+                          AnswerLog::Kind kind = AnswerLog::Test, QHash<qint64, ListRef> lists = {}) {
+        AnswerLog log(store, learner.id, list, kind, std::move(lists));
+        log.testStarted(at(day, 9));
+        log.answerChecked({&asked, asked.Name, true, 1, at(day, 9) + 20000, 1000, 0});
+        log.testEnded(TestOutcome::Finished, 1, at(day, 9) + 25000);
+    };
+    // A list renamed between two tests goes by its newer name; a practice of every list names the
+    // lists of its words.
+    test(ann, monday.addDays(7), {7, "Week 3"}, cat);
+    test(ann, monday.addDays(14), {7, "Week 3, animals"}, cat);
+    test(ben, monday, {8, "Ben's words"}, owl);
+    test(ben, monday.addDays(1), {0, "every list"}, owl, AnswerLog::Practice, {{2, ListRef{9, "Birds"}}});
+
+    const auto names = [&](qint64 learner) {
+        QStringList shown;
+        for (const ListRef &list :
+             Report::lists(store, Report::period(learner, 0, monday, monday.addDays(30))))
+            shown << QStringLiteral("%1 %2").arg(list.typeId).arg(list.typeName);
+        return shown;
+    };
+    QCOMPARE(names(ann.id), QStringList{"7 Week 3, animals"});
+    QCOMPARE(names(ben.id), (QStringList{"8 Ben's words", "9 Birds"}));
+    QCOMPARE(names(0), (QStringList{"8 Ben's words", "9 Birds", "7 Week 3, animals"}));
+
+    const auto first = [&](qint64 learner, qint64 list) {
+        return Report::firstDay(store, Report::period(learner, list, monday, monday));
+    };
+    QCOMPARE(first(ann.id, 0), std::optional<QDate>(monday.addDays(7)));
+    QCOMPARE(first(0, 0), std::optional<QDate>(monday));
+    // Ben's answers of the birds list came in the practice of every list.
+    QCOMPARE(first(ben.id, 9), std::optional<QDate>(monday.addDays(1)));
+    QCOMPARE(first(ann.id, 9), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(TestResults)
