@@ -25,11 +25,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QTableView>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QUuid>
 
 #include <cstdio>
@@ -79,8 +79,9 @@ qint64 fill(const QString &file)
             query.addBindValue(QStringLiteral("Week %1").arg(list));
             check(query.exec(), query);
         }
-        query.prepare(QStringLiteral("insert into d_word(word_id, word_name, word_sound, type_id, word_order) "
-                                     "values(?, ?, ?, ?, ?)"));
+        query.prepare(
+            QStringLiteral("insert into d_word(word_id, word_name, word_sound, type_id, word_order) "
+                           "values(?, ?, ?, ?, ?)"));
         for (int list = 1; list <= kLists; ++list) {
             for (int i = 1; i <= kWordsPerList; ++i) {
                 const int id = (list - 1) * kWordsPerList + i;
@@ -106,9 +107,10 @@ qint64 fill(const QString &file)
         end.prepare(QStringLiteral("insert into d_test_end(test_id, ended_at, outcome, passes) "
                                    "values(?, ?, 'finished', ?)"));
         QSqlQuery answer(db);
-        answer.prepare(QStringLiteral("insert into d_answer(answer_id, test_id, learner_id, type_id, type_name, "
-                                      "word_id, word_name, typed, correct, pass, answered_at, think_ms, plays) "
-                                      "values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        answer.prepare(
+            QStringLiteral("insert into d_answer(answer_id, test_id, learner_id, type_id, type_name, "
+                           "word_id, word_name, typed, correct, pass, answered_at, think_ms, plays) "
+                           "values(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         QRandomGenerator random(20261211);
         const QDateTime firstDay = QDateTime(QDate::currentDate().addDays(-7 * kWeeks), QTime(9, 0));
         for (int learner = 1; learner <= kLearners; ++learner) {
@@ -167,7 +169,6 @@ qint64 fill(const QString &file)
     QSqlDatabase::removeDatabase(QStringLiteral("bench-fill"));
     return answers;
 }
-
 
 } // namespace
 
