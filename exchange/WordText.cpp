@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace Exchange {
 namespace {
 
@@ -82,8 +84,16 @@ QByteArray readWholeFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(QCoreApplication::translate("Exchange", "%1 cannot be read: %2")
                             .arg(source.name(), file.errorString()));
-    // Read up to one byte past the limit: a file that grew since it was measured is still refused.
-    QByteArray bytes = file.read(kMaxTextFileSize + 1);
+    // Read up to one byte past the limit: a file that grew since it was measured is still refused. The
+    // first read asks for the measured size only: a read of the whole limit would take that much memory
+    // for every file, however small.
+    QByteArray bytes = file.read(std::min<qint64>(info.size(), kMaxTextFileSize) + 1);
+    while (bytes.size() <= kMaxTextFileSize && !file.atEnd() && file.error() == QFileDevice::NoError) {
+        const QByteArray more = file.read(std::min<qint64>(64 * 1024, kMaxTextFileSize + 1 - bytes.size()));
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (file.error() != QFileDevice::NoError)
         throw Exception(QCoreApplication::translate("Exchange", "%1 cannot be read: %2")
                             .arg(source.name(), file.errorString()));

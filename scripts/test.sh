@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting and the licence headers, builds Spelldeck twice (plain,
 # and with AddressSanitizer and UndefinedBehaviorSanitizer) with warnings as errors, and runs every test
-# in both builds.
+# in both builds, then runs the file readers' fuzz targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,3 +27,6 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The file readers under the fuzzer, briefly: a known crasher in the corpus fails here.
+scripts/fuzz.sh
