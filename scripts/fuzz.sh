@@ -8,8 +8,8 @@
 #     scripts/fuzz.sh --long    a campaign of 1,000,000 inputs each (or RUNS), printing libFuzzer's figures
 #
 # New inputs go to a temporary folder, so the committed corpus stays as it is; an input that breaks a
-# reader is written to the current folder as crash-* (or leak-*, timeout-*) and the script fails. Add
-# such an input to the target's corpus once the reader is mended.
+# reader is kept in the build folder's findings/ as crash-* (or leak-*, timeout-*, oom-*) and the script
+# fails. Add such an input to the target's corpus once the reader is mended.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -20,6 +20,7 @@ runs=${RUNS:-2000}
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSPELLDECK_FUZZ=ON -DSPELLDECK_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target fuzz_targets -j "$(nproc)"
+mkdir -p "$build/findings"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -31,7 +32,7 @@ for target in fuzz_text fuzz_delimited fuzz_kvtml fuzz_manifest fuzz_package; do
     status=0
     # 1 GiB: the package limits hold a member below 20 MiB, so a reader needing far more is a fault.
     "$build/tests/fuzz/$target" -runs="$runs" -seed=1 -max_len=65536 -timeout=10 -rss_limit_mb=1024 \
-        -print_final_stats=1 "$found" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+        -print_final_stats=1 -artifact_prefix="$build/findings/$target-" "$found" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
     grep -E '^(#[0-9]+ *(DONE|INITED)|Done|stat::|==[0-9]+==|SUMMARY|broken promise|Test unit written)' "$log" || true
     [ "$status" -eq 0 ] || tail -n 40 "$log" >&2
     rm -rf "$found" "$log"
