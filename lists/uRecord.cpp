@@ -81,8 +81,10 @@ void TfrmRecord::stopRecording()
     if (!recording())
         return;
     m_clock.stop();
-    showElapsed();
     const Pcm pcm = m_microphone->stop();
+    // The take's own length: the clock's last tick may come late on a busy computer, after the
+    // microphone has stopped at its limit.
+    showSeconds(double(pcm.durationMs()) / 1000.0);
     ui->btnRecord->setText(tr("Record"));
     ui->prgLevel->setValue(0);
     updateButtons();
@@ -100,7 +102,11 @@ void TfrmRecord::showLevel(double peak, double rms)
 
 void TfrmRecord::showElapsed()
 {
-    const double seconds = m_elapsed.isValid() ? m_elapsed.elapsed() / 1000.0 : 0.0;
+    showSeconds(m_elapsed.isValid() ? m_elapsed.elapsed() / 1000.0 : 0.0);
+}
+
+void TfrmRecord::showSeconds(double seconds)
+{
     ui->lblElapsed->setText(tr("%1 s").arg(QLocale().toString(seconds, 'f', 1)));
 }
 

@@ -48,6 +48,7 @@ private:
     void stopRecording();
     void showLevel(double peak, double rms);
     void showElapsed();
+    void showSeconds(double seconds);
     void discardTake();
     void updateButtons();
 

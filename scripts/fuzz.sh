@@ -33,7 +33,7 @@ for target in fuzz_text fuzz_delimited fuzz_kvtml fuzz_manifest fuzz_package; do
     # 1 GiB: the package limits hold a member below 20 MiB, so a reader needing far more is a fault.
     "$build/tests/fuzz/$target" -runs="$runs" -seed=1 -max_len=65536 -timeout=10 -rss_limit_mb=1024 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$target-" "$found" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
-    grep -E '^(#[0-9]+ *(DONE|INITED)|Done|stat::|==[0-9]+==|SUMMARY|broken promise|Test unit written)' "$log" || true
+    grep -E '^(#[0-9]+[[:space:]]+(DONE|INITED)|Done|stat::|==[0-9]+==|SUMMARY|broken promise|Test unit written)' "$log" || true
     [ "$status" -eq 0 ] || tail -n 40 "$log" >&2
     rm -rf "$found" "$log"
     [ "$status" -eq 0 ] || { echo "$target failed" >&2; exit 1; }
