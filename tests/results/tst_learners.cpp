@@ -258,7 +258,8 @@ void TestLearners::newLearnerUpgradesAndKeepsEachAnswer()
         storedAtEachWord << db.scalar(QStringLiteral("select count(*) from d_answer"));
     };
     learner.atEachCorrection = [&](TfrmCorrect *) {
-        storedAtEachCorrection << db.scalar(QStringLiteral("select group_concat(typed) from d_answer"));
+        storedAtEachCorrection << db.scalar(QStringLiteral(
+            "select group_concat(typed) from (select typed from d_answer order by answered_at, rowid)"));
     };
     press(&main, "btnTest");
     QCOMPARE(learner.unused(), 0);
