@@ -97,23 +97,40 @@ QString AppendList(Table &tblType, const QString &name)
 namespace Results {
 namespace {
 
-// The rows of d_answer a filter covers, as the where clause of a select on d_answer a.
-Bound answersWhere(const Filter &filter, const QString &extra = {})
+// The rows a filter covers in the table of `alias` ("a" for d_answer, "t" for d_test), timed by its
+// column `time`, as a where clause; `extra` conditions come after.
+Bound filterWhere(const Filter &filter, const QString &alias, const QString &time, const QStringList &extra)
 {
-    QStringList conditions{QStringLiteral("a.answered_at >= ?"), QStringLiteral("a.answered_at < ?")};
+    const QString prefix = alias + QLatin1Char('.');
+    QStringList conditions{prefix + time + QStringLiteral(" >= ?"), prefix + time + QStringLiteral(" < ?")};
     QVariantList values{filter.from, filter.to};
     if (filter.learnerId != 0) {
-        conditions << QStringLiteral("a.learner_id = ?");
+        conditions << prefix + QStringLiteral("learner_id = ?");
         values << filter.learnerId;
     }
     if (filter.typeId != 0) {
-        conditions << QStringLiteral("a.type_id = ?");
+        conditions << prefix + QStringLiteral("type_id = ?");
         values << filter.typeId;
     }
-    if (!extra.isEmpty())
-        conditions << extra;
+    conditions << extra;
     return {QStringLiteral(" where ") + conditions.join(QStringLiteral(" and ")), values};
 }
+
+// The answers a filter covers, as the where clause of a select on d_answer a.
+Bound answersWhere(const Filter &filter, const QStringList &extra = {})
+{
+    return filterWhere(filter, QStringLiteral("a"), QStringLiteral("answered_at"), extra);
+}
+
+// The tests a filter covers, as the where clause of a select on d_test t.
+Bound testsWhere(const Filter &filter, const QStringList &extra = {})
+{
+    return filterWhere(filter, QStringLiteral("t"), QStringLiteral("started_at"), extra);
+}
+
+// The answers of the practices of every list, the only tests without a list of their own.
+const QString kOfPracticesOfEveryList =
+    QStringLiteral("a.test_id in (select test_id from d_test where type_id is null)");
 
 } // namespace
 
@@ -167,16 +184,7 @@ QString InsertAnswer()
 
 Bound TestsOf(const Filter &filter)
 {
-    QStringList conditions{QStringLiteral("t.started_at >= ?"), QStringLiteral("t.started_at < ?")};
-    QVariantList values{filter.from, filter.to};
-    if (filter.learnerId != 0) {
-        conditions << QStringLiteral("t.learner_id = ?");
-        values << filter.learnerId;
-    }
-    if (filter.typeId != 0) {
-        conditions << QStringLiteral("t.type_id = ?");
-        values << filter.typeId;
-    }
+    const Bound where = testsWhere(filter);
     return {QStringLiteral("select t.test_id, t.learner_id, l.learner_name, t.type_name, t.practice,"
                            " t.started_at, e.ended_at, e.outcome, e.passes,"
                            " sum(case when a.pass = 1 then 1 else 0 end) as asked,"
@@ -185,11 +193,9 @@ Bound TestsOf(const Filter &filter)
                            " from d_test t"
                            " left join d_test_end e on e.test_id = t.test_id"
                            " left join d_learner l on l.learner_id = t.learner_id"
-                           " left join d_answer a on a.test_id = t.test_id"
-                           " where ") +
-                conditions.join(QStringLiteral(" and ")) +
-                QStringLiteral(" group by t.test_id order by t.started_at, t.test_id"),
-            values};
+                           " left join d_answer a on a.test_id = t.test_id") +
+                where.text + QStringLiteral(" group by t.test_id order by t.started_at, t.test_id"),
+            where.values};
 }
 
 Bound WordsOf(const Filter &filter)
@@ -208,7 +214,7 @@ Bound WordsOf(const Filter &filter)
 
 Bound MisspellingsOf(const Filter &filter)
 {
-    const Bound where = answersWhere(filter, QStringLiteral("a.correct = 0"));
+    const Bound where = answersWhere(filter, {QStringLiteral("a.correct = 0")});
     return {QStringLiteral("select a.word_name, a.typed, count(*) as times,"
                            " count(distinct a.learner_id) as learners from d_answer a") +
                 where.text +
@@ -236,53 +242,33 @@ Bound ListsOf(const Filter &filter)
 {
     // The tests name their lists; only a practice of every list takes each answer's own. Read from the
     // tests, not from every answer, so that a year of a class's results lists at once.
-    QStringList conditions{QStringLiteral("t.started_at >= ?"), QStringLiteral("t.started_at < ?")};
-    QVariantList values{filter.from, filter.to};
-    if (filter.learnerId != 0) {
-        conditions << QStringLiteral("t.learner_id = ?");
-        values << filter.learnerId;
-    }
     Filter everyList = filter;
     everyList.typeId = 0;
-    const Bound where = answersWhere(
-        everyList, QStringLiteral("a.test_id in (select test_id from d_test where type_id is null)"));
-    values << where.values;
+    const Bound tests = testsWhere(everyList, {QStringLiteral("t.type_id is not null")});
+    const Bound answers = answersWhere(everyList, {kOfPracticesOfEveryList});
     return {
-        QStringLiteral("select t.type_id, t.type_name, max(t.started_at) as newest from d_test t"
-                       " where t.type_id is not null and ") +
-            conditions.join(QStringLiteral(" and ")) +
+        QStringLiteral("select t.type_id, t.type_name, max(t.started_at) as newest from d_test t") +
+            tests.text +
             QStringLiteral(" group by t.type_id, t.type_name"
                            " union all"
                            " select a.type_id, a.type_name, max(a.answered_at) as newest from d_answer a") +
-            where.text + QStringLiteral(" group by a.type_id, a.type_name"),
-        values};
+            answers.text + QStringLiteral(" group by a.type_id, a.type_name"),
+        tests.values + answers.values};
 }
 
 Bound FirstAnswerOf(const Filter &filter)
 {
     // From the tests, which are few, save a practice of every list, whose answers carry their lists.
-    QStringList conditions{QStringLiteral("t.type_id is not null")};
-    QVariantList values;
-    if (filter.learnerId != 0) {
-        conditions << QStringLiteral("t.learner_id = ?");
-        values << filter.learnerId;
-    }
-    if (filter.typeId != 0) {
-        conditions << QStringLiteral("t.type_id = ?");
-        values << filter.typeId;
-    }
     Filter always = filter;
     always.from = 0;
     always.to = std::numeric_limits<qint64>::max();
-    const Bound where = answersWhere(
-        always, QStringLiteral("a.test_id in (select test_id from d_test where type_id is null)"));
-    values << where.values;
+    const Bound tests = testsWhere(always, {QStringLiteral("t.type_id is not null")});
+    const Bound answers = answersWhere(always, {kOfPracticesOfEveryList});
     return {QStringLiteral("select min(first_at) as first_at from"
-                           " (select min(t.started_at) as first_at from d_test t where ") +
-                conditions.join(QStringLiteral(" and ")) +
-                QStringLiteral(" union all select min(a.answered_at) from d_answer a") + where.text +
-                QStringLiteral(")"),
-            values};
+                           " (select min(t.started_at) as first_at from d_test t") +
+                tests.text + QStringLiteral(" union all select min(a.answered_at) from d_answer a") +
+                answers.text + QStringLiteral(")"),
+            tests.values + answers.values};
 }
 
 Bound FirstTriesOf(qint64 learnerId, qint64 typeId)
