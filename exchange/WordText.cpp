@@ -84,19 +84,22 @@ QByteArray readWholeFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(QCoreApplication::translate("Exchange", "%1 cannot be read: %2")
                             .arg(source.name(), file.errorString()));
-    // Read up to one byte past the limit: a file that grew since it was measured is still refused. The
-    // first read asks for the measured size only: a read of the whole limit would take that much memory
-    // for every file, however small.
-    QByteArray bytes = file.read(std::min<qint64>(info.size(), kMaxTextFileSize) + 1);
-    while (bytes.size() <= kMaxTextFileSize && !file.atEnd() && file.error() == QFileDevice::NoError) {
-        const QByteArray more = file.read(std::min<qint64>(64 * 1024, kMaxTextFileSize + 1 - bytes.size()));
-        if (more.isEmpty())
+    // Read in pieces up to one byte past the limit: a file that grew since it was measured is still
+    // refused, and memory holds what the file holds (QIODevice::read(max) reserves all of `max` first,
+    // 128 MB for the smallest list).
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::min(info.size(), kMaxTextFileSize) + 1));
+    char buffer[64 * 1024];
+    while (bytes.size() <= kMaxTextFileSize) {
+        const qint64 got =
+            file.read(buffer, std::min<qint64>(sizeof buffer, kMaxTextFileSize + 1 - bytes.size()));
+        if (got < 0)
+            throw Exception(QCoreApplication::translate("Exchange", "%1 cannot be read: %2")
+                                .arg(source.name(), file.errorString()));
+        if (got == 0)
             break;
-        bytes += more;
+        bytes.append(buffer, qsizetype(got));
     }
-    if (file.error() != QFileDevice::NoError)
-        throw Exception(QCoreApplication::translate("Exchange", "%1 cannot be read: %2")
-                            .arg(source.name(), file.errorString()));
     if (bytes.size() > kMaxTextFileSize)
         throw Exception(
             QCoreApplication::translate("Exchange", "%1 is too large for a word list (more than %2 MB).")
@@ -150,6 +153,10 @@ QStringList splitLines(const QString &text, const TextSource &source)
 QString checkedWord(const QString &text, const QString &where)
 {
     QString word = text.trimmed();
+    // Text files are refused for a NUL before their words are looked at; JSON can still spell one.
+    if (word.contains(QChar(0)))
+        throw Exception(
+            QCoreApplication::translate("Exchange", "%1: the word holds a NUL character.").arg(where));
     if (word.size() > kMaxWordLength)
         throw Exception(QCoreApplication::translate("Exchange", "%1: the word is longer than %2 characters.")
                             .arg(where)

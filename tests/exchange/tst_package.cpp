@@ -486,11 +486,19 @@ void TestPackage::hostileArchives_data()
     QTest::newRow("a word too long") << manifestOnly(manifest("{\"word\": \"" + QByteArray(256, 'w') + "\"}"))
                                      << Damage::None << defaults
                                      << "Word 1 of \"{file}\": the word is longer than 255 characters.";
+    QTest::newRow("a word with a NUL character")
+        << manifestOnly(manifest(R"({"word": "cat"}, {"word": "do\u0000g"})")) << Damage::None << defaults
+        << "Word 2 of \"{file}\": the word holds a NUL character.";
     QTest::newRow("a recording outside sounds")
         << with({"sounds/x.mp3", cat}).mid(1) +
                manifestOnly(manifest(R"({"word": "cat", "recording": "../cat.mp3"})"))
         << Damage::None << defaults
         << "Word 1 of \"{file}\": its recording \"../cat.mp3\" lies outside the folder \"sounds/\".";
+    QTest::newRow("a recording with a NUL character")
+        << with({"sounds/x.mp3", cat}).mid(1) +
+               manifestOnly(manifest(R"({"word": "cat", "recording": "sounds/\u0000x.mp3"})"))
+        << Damage::None << defaults
+        << "Word 1 of \"{file}\": its recording \"sounds/...\" lies outside the folder \"sounds/\".";
     QTest::newRow("a recording that is no text")
         << manifestOnly(manifest(R"({"word": "cat", "recording": 3})")) << Damage::None << defaults
         << "Word 1 of \"{file}\": its recording is not text.";
