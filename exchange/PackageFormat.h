@@ -25,7 +25,7 @@ struct PackageLimits
     qint64 ratio = 100;                   // uncompressed to compressed size of one member
 };
 
-// Whether a member's name keeps it inside "sounds/": relative, with "/" for separator and no ".." or
+// Whether a member's name keeps it inside "sounds/": relative, with "/" for separator, no NUL and no ".." or
 // "." segment.
 bool isInSoundFolder(const QString &member);
 
