@@ -166,6 +166,37 @@ quint16 nextDeviceId()
     return g_lastDevice;
 }
 
+quint32 littleEndian(const QByteArray &bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(at + i));
+    return value;
+}
+
+// Whether the bytes are a WAV file whose format SDL cannot be trusted with: its decoder divides by the
+// channel count unchecked (a file of no channels kills the process) and sizes buffers from the rate
+// (a rate of billions overflows them). SDL plays up to 8 channels; no recording has a rate past 384 kHz.
+bool isImplausibleWave(const QByteArray &bytes)
+{
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return false;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const quint32 size = littleEndian(bytes, at + 4, 4);
+        if (bytes.mid(at, 4) == "fmt ") {
+            if (size < 16 || at + 8 + 16 > bytes.size())
+                return true;
+            const quint32 channels = littleEndian(bytes, at + 10, 2);
+            const quint32 rate = littleEndian(bytes, at + 12, 4);
+            return channels == 0 || channels > 8 || rate == 0 || rate > 384000;
+        }
+        // Chunks are padded to an even size.
+        at += 8 + qsizetype(size) + (size & 1);
+    }
+    return false;
+}
+
 } // namespace
 
 TMediaPlayer::TMediaPlayer(QWidget *parent) : QWidget(parent)
@@ -267,7 +298,7 @@ void TMediaPlayer::Open()
     }
 
     Mix_Music *music = nullptr;
-    if (!data.isEmpty() && data.size() <= INT_MAX) {
+    if (!data.isEmpty() && data.size() <= INT_MAX && !isImplausibleWave(data)) {
         // The decoder is chosen from the content; SDL frees the reader, the bytes stay ours.
         SDL_RWops *reader = mix().SDL_RWFromConstMem(data.constData(), int(data.size()));
         if (reader)
