@@ -197,6 +197,15 @@ bool isImplausibleWave(const QByteArray &bytes)
     return false;
 }
 
+// A header may claim any length: a WAV of 64 Hz declaring 4 GB of data lasts a year, past what an int
+// holds in milliseconds.
+int milliseconds(double seconds)
+{
+    if (!(seconds > 0))
+        return 0;
+    return seconds * 1000 >= double(INT_MAX) ? INT_MAX : int(seconds * 1000);
+}
+
 } // namespace
 
 TMediaPlayer::TMediaPlayer(QWidget *parent) : QWidget(parent)
@@ -371,16 +380,14 @@ int TMediaPlayer::Length() const
 {
     if (!m_music)
         return 0;
-    const double seconds = mix().Mix_MusicDuration(m_music);
-    return seconds > 0 ? int(seconds * 1000) : 0;
+    return milliseconds(mix().Mix_MusicDuration(m_music));
 }
 
 int TMediaPlayer::Position() const
 {
     if (!m_music || !streamServes(this))
         return 0;
-    const double seconds = mix().Mix_GetMusicPosition(m_music);
-    return seconds > 0 ? int(seconds * 1000) : 0;
+    return milliseconds(mix().Mix_GetMusicPosition(m_music));
 }
 
 bool TMediaPlayer::event(QEvent *event)

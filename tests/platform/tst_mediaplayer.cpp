@@ -15,6 +15,7 @@
 
 #include <SDL_mixer.h>
 
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -81,6 +82,7 @@ private slots:
     void playsToTheEndWithOneNotification();
     void playAgainAfterTheEndStartsFromTheBeginning();
     void truncatedFilePlaysWhatDecodes();
+    void lengthPastAnIntIsTheLargestOne();
     void opensPathsWithSpacesQuotesAndAccents();
     void closeStopsTheSoundAndNotifiesAborted();
     void playWhileSoundingSupersedesTheEarlierRequest();
@@ -203,6 +205,14 @@ void TestMediaPlayer::truncatedFilePlaysWhatDecodes()
 
     cut.Play();
     QTRY_COMPARE(seen.values, QList<TMPNotifyValues>{nvSuccessful});
+}
+
+void TestMediaPlayer::lengthPastAnIntIsTheLargestOne()
+{
+    // A WAV header of 64 Hz that declares nearly 4 GB of samples: some 30 million seconds.
+    TMediaPlayer player;
+    QCOMPARE(openError(player, fixture(QStringLiteral("year-long.wav"))), QString());
+    QCOMPARE(player.Length(), INT_MAX);
 }
 
 void TestMediaPlayer::opensPathsWithSpacesQuotesAndAccents()
