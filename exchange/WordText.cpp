@@ -152,7 +152,16 @@ QStringList splitLines(const QString &text, const TextSource &source)
 
 QString checkedWord(const QString &text, const QString &where)
 {
-    QString word = text.trimmed();
+    // A byte-order mark is also a zero-width space: one at a word's edge (a file saved with two marks,
+    // a word pasted from one) would make the word impossible to type, so it goes with the blanks.
+    const auto isBlank = [](QChar c) { return c.isSpace() || c == QChar(0xFEFF); };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    QString word = text.mid(begin, end - begin);
     // Text files are refused for a NUL before their words are looked at; JSON can still spell one.
     if (word.contains(QChar(0)))
         throw Exception(

@@ -47,8 +47,8 @@ QStringList decodeLines(const QByteArray &bytes, const TextSource &source);
 // Text split into lines the same way; raises for a NUL character.
 QStringList splitLines(const QString &text, const TextSource &source);
 
-// `text` trimmed. Raises, beginning with `where` ("Line 4 of ..."), when it holds a NUL character or
-// is longer than kMaxWordLength.
+// `text` trimmed of blanks and byte-order marks. Raises, beginning with `where` ("Line 4 of ..."), when it
+// holds a NUL character or is longer than kMaxWordLength.
 QString checkedWord(const QString &text, const QString &where);
 
 } // namespace Exchange

@@ -25,7 +25,7 @@ mkdir -p "$build/findings"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
-for target in fuzz_text fuzz_delimited fuzz_kvtml fuzz_manifest fuzz_package; do
+for target in fuzz_text fuzz_delimited fuzz_kvtml fuzz_manifest fuzz_package fuzz_mp3; do
     found=$(mktemp -d)
     log=$(mktemp)
     echo "== $target: $runs inputs"

@@ -36,6 +36,9 @@ void TestTextWords::pastedText_data()
     QTest::newRow("mixed, with blank lines between")
         << "cat\r\n\rdog\n\n\r\nfish\r" << QStringList{"cat", "dog", "fish"};
     QTest::newRow("byte-order mark") << QStringLiteral("\uFEFFcat\ndog") << QStringList{"cat", "dog"};
+    QTest::newRow("byte-order marks twice, and at a word's end")
+        << QStringLiteral("\uFEFF\uFEFFcat\ndog\uFEFF \n\uFEFF\nice\uFEFFcream")
+        << QStringList{"cat", "dog", QStringLiteral("ice\uFEFFcream")};
     QTest::newRow("blanks around words, blank lines") << "\n   cat \n\t\n ice cream\t\n  \n"
                                                       << QStringList{"cat", "ice cream"};
     QTest::newRow("letters of many scripts")
