@@ -20,7 +20,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Synthesizer", text);
+    return QCoreApplication::translate("FliteVoices", text);
 }
 
 // Debian's libflite1 voices, the most intelligible first (words recognised by a speech recogniser:
@@ -38,13 +38,13 @@ struct KnownVoice
 
 constexpr KnownVoice kKnown[] = {
     {"flite/rms", "flite_cmu_us_rms", "register_cmu_us_rms", "en-us",
-     QT_TRANSLATE_NOOP("Synthesizer", "English (America)"), QT_TRANSLATE_NOOP("Synthesizer", "clear, male")},
+     QT_TRANSLATE_NOOP("FliteVoices", "English (America)"), QT_TRANSLATE_NOOP("FliteVoices", "clear, male")},
     {"flite/kal16", "flite_cmu_us_kal16", "register_cmu_us_kal16", "en-us",
-     QT_TRANSLATE_NOOP("Synthesizer", "English (America)"), QT_TRANSLATE_NOOP("Synthesizer", "steady, male")},
+     QT_TRANSLATE_NOOP("FliteVoices", "English (America)"), QT_TRANSLATE_NOOP("FliteVoices", "steady, male")},
     {"flite/awb", "flite_cmu_us_awb", "register_cmu_us_awb", "en-gb-scotland",
-     QT_TRANSLATE_NOOP("Synthesizer", "English (Scotland)"), QT_TRANSLATE_NOOP("Synthesizer", "male")},
+     QT_TRANSLATE_NOOP("FliteVoices", "English (Scotland)"), QT_TRANSLATE_NOOP("FliteVoices", "male")},
     {"flite/slt", "flite_cmu_us_slt", "register_cmu_us_slt", "en-us",
-     QT_TRANSLATE_NOOP("Synthesizer", "English (America)"), QT_TRANSLATE_NOOP("Synthesizer", "female")},
+     QT_TRANSLATE_NOOP("FliteVoices", "English (America)"), QT_TRANSLATE_NOOP("FliteVoices", "female")},
 };
 
 struct Flite

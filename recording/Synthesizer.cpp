@@ -83,7 +83,10 @@ bool isEnglish(const QString &code)
 
 QString Voice::label() const
 {
-    return description.isEmpty() ? languageName : tr("%1, %2").arg(languageName, description);
+    return description.isEmpty()
+               ? languageName
+               : QCoreApplication::translate("Voice", "%1, %2", "a voice's language, then how it sounds")
+                     .arg(languageName, description);
 }
 
 Synthesizer &Synthesizer::instance()
