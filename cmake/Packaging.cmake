@@ -25,7 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, libsdl2-2.0-0, libsdl2-mixer-2.0-0, libespeak-ng1, espeak-ng-data, libmp3lame0, libcsv3, libzip4")
 # Opening the user guide from the About box goes through the desktop's opener; Qt's own translations
-# give the standard buttons of the boxes the language of the program's.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-translations-l10n")
+# give the standard buttons of the boxes the language of the program's; Flite's English voices are
+# clearer than espeak-ng's, which speak English without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-translations-l10n, libflite1")
 
 include(CPack)

@@ -24,7 +24,11 @@ public:
     // Opens the library once; later calls return at once. Raises Exception naming the library and
     // the loader's reason when it cannot be opened.
     void load();
-    bool isLoaded() const { return m_library.isLoaded(); }
+    bool isLoaded() const;
+
+    // Tests: the library `fileName` (as given to the constructor) counts as missing from now on in
+    // this process, so that what happens without it can be seen on a system that has it.
+    static void hideForTesting(const QString &fileName);
 
     // The function `name` of the loaded library; raises Exception when the library has none.
     template <typename Function> Function resolve(const char *name)
@@ -36,6 +40,7 @@ private:
     QFunctionPointer address(const char *name);
 
     QLibrary m_library;
+    QString m_fileName;
     QString m_purpose;
     std::mutex m_mutex;
 };

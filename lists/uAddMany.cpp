@@ -4,15 +4,13 @@
 #include "uAddMany.h"
 #include "ui_uAddMany.h"
 
-#include "Encoder.h"
 #include "ErrorGuard.h"
 #include "Exceptions.h"
 #include "Import.h"
 #include "KvtmlWords.h"
 #include "ProgressWindow.h"
-#include "RecordingFiles.h"
 #include "Schema.h"
-#include "Synthesizer.h"
+#include "SpokenWords.h"
 #include "TextWords.h"
 #include "Toolkit.h"
 #include "WordFiles.h"
@@ -21,30 +19,6 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
-
-namespace {
-
-// Recordings spoken for an Add that did not store them are removed again.
-class SpokenRecordings
-{
-public:
-    SpokenRecordings() = default;
-    ~SpokenRecordings()
-    {
-        for (const QString &path : std::as_const(m_paths))
-            RecordingFiles::discard(path);
-    }
-    SpokenRecordings(const SpokenRecordings &) = delete;
-    SpokenRecordings &operator=(const SpokenRecordings &) = delete;
-
-    void add(const QString &path) { m_paths << path; }
-    void keep() { m_paths.clear(); }
-
-private:
-    QStringList m_paths;
-};
-
-} // namespace
 
 TfrmAddMany::TfrmAddMany(QWidget *parent, const QString &typeId, const QString &voice)
     : ModalForm(parent), ui(std::make_unique<Ui::TfrmAddMany>()), m_typeId(typeId), m_voice(voice)
@@ -187,34 +161,14 @@ void TfrmAddMany::btnAddClick()
     if (m_list.entries.isEmpty())
         return;
     Exchange::WordList list = m_list;
-    SpokenRecordings spoken;
-    if (ui->chkSpeak->isChecked() && !m_voice.isEmpty()) {
-        QList<qsizetype> unrecorded;
-        for (qsizetype i = 0; i < list.entries.size(); ++i) {
-            if (list.entries.at(i).recording.kind == Exchange::RecordingSource::None)
-                unrecorded << i;
-        }
-        if (!unrecorded.isEmpty()) {
-            // Speaking takes a while for many words: it runs beside the window, which stays responsive.
-            runInBackground(this, tr("Speaking the words..."),
-                            [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
-                                const Exchange::Progress progress(report, &cancelled);
-                                for (qsizetype done = 0; done < unrecorded.size(); ++done) {
-                                    progress.step(done, unrecorded.size());
-                                    Exchange::WordEntry &entry = list.entries[unrecorded.at(done)];
-                                    const std::optional<QByteArray> mp3 = Encoder::encodeHeard(
-                                        Synthesizer::instance().speak(entry.word, m_voice));
-                                    // A word the voice says nothing for stays without a recording.
-                                    if (!mp3)
-                                        continue;
-                                    const QString path =
-                                        RecordingFiles::writeNew(Schema::soundFolder(), entry.word, *mp3);
-                                    spoken.add(path);
-                                    entry.recording = {Exchange::RecordingSource::File, path};
-                                }
-                                progress.step(unrecorded.size(), unrecorded.size());
-                            });
-        }
+    Exchange::SpokenRecordings spoken;
+    if (ui->chkSpeak->isChecked() && !m_voice.isEmpty() && Exchange::hasUnrecorded(list)) {
+        // Speaking takes a while for many words: it runs beside the window, which stays responsive.
+        runInBackground(this, tr("Speaking the words..."),
+                        [&](const ProgressReport &report, const std::atomic_bool &cancelled) {
+                            Exchange::speakUnrecorded(list, m_voice, Schema::soundFolder(), spoken,
+                                                      Exchange::Progress(report, &cancelled));
+                        });
     }
     Exchange::ImportResult result;
     runInForeground(this, tr("Adding the words..."),

@@ -20,11 +20,14 @@
 #include "uDM.h"
 #include "uRecord.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -382,15 +385,28 @@ void TfrmEditor::fillVoices()
         updateRecordingControls();
         return;
     }
+    // A choice stored before (any engine's name) is kept when it is still offered; an English voice of
+    // espeak-ng stored before Flite spoke English gives way to the clearer default.
     const QString remembered = QSettings().value(kVoiceSetting).toString();
-    const QString chosen = remembered.isEmpty() ? synthesizer.defaultVoice(QLocale()) : remembered;
+    const QString fallback = synthesizer.defaultVoice(QLocale());
     const QSignalBlocker filling(ui->cmbVoice);
     ui->cmbVoice->clear();
+    const QString noFlite = synthesizer.englishUnavailableReason();
+    if (!noFlite.isEmpty()) {
+        // Said once, where the clearer English voices would be; it cannot be chosen.
+        ui->cmbVoice->addItem(tr("Clearer English voices are not installed (Flite)"));
+        if (auto *model = qobject_cast<QStandardItemModel *>(ui->cmbVoice->model())) {
+            model->item(0)->setEnabled(false);
+            model->item(0)->setToolTip(noFlite);
+        }
+    }
     for (const Voice &voice : synthesizer.voices())
-        ui->cmbVoice->addItem(voice.languageName, voice.name);
-    const int index = ui->cmbVoice->findData(chosen);
-    ui->cmbVoice->setCurrentIndex(index >= 0 ? index
-                                             : ui->cmbVoice->findData(synthesizer.defaultVoice(QLocale())));
+        ui->cmbVoice->addItem(voice.label(), voice.name);
+    // The list opens as wide as its longest entry, whatever the language.
+    QAbstractItemView *view = ui->cmbVoice->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() + 8);
+    const int index = remembered.isEmpty() ? -1 : ui->cmbVoice->findData(remembered);
+    ui->cmbVoice->setCurrentIndex(index >= 0 ? index : ui->cmbVoice->findData(fallback));
     updateRecordingControls();
 }
 
@@ -408,7 +424,7 @@ void TfrmEditor::cmbVoiceChange()
 void TfrmEditor::updateRecordingControls()
 {
     const bool changing = ui->edtWord->isEnabled();
-    const bool voices = ui->cmbVoice->count() > 0;
+    const bool voices = !voice().isEmpty();
     ui->cmbVoice->setEnabled(voices);
     ui->btnSpeak->setEnabled(changing && voices && !ui->edtWord->text().isEmpty());
     ui->btnRecord->setEnabled(changing);

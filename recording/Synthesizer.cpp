@@ -74,7 +74,20 @@ QList<std::pair<int, QString>> languagesOf(const espeak_VOICE *voice)
     return languages;
 }
 
+bool isEnglish(const QString &code)
+{
+    return code == QLatin1String("en") || code.startsWith(QLatin1String("en-"));
+}
+
 } // namespace
+
+QString Voice::label() const
+{
+    return description.isEmpty()
+               ? languageName
+               : QCoreApplication::translate("Voice", "%1, %2", "a voice's language, then how it sounds")
+                     .arg(languageName, description);
+}
 
 Synthesizer &Synthesizer::instance()
 {
@@ -85,14 +98,21 @@ Synthesizer &Synthesizer::instance()
 bool Synthesizer::ready()
 {
     const std::lock_guard lock(m_mutex);
-    if (m_tried)
-        return m_rate > 0;
-    m_tried = true;
+    if (!m_tried) {
+        m_tried = true;
+        m_flite.load();
+        startEspeak();
+    }
+    return m_rate > 0 || m_flite.loaded();
+}
+
+void Synthesizer::startEspeak()
+{
     try {
         loadEspeak();
     } catch (const Exception &e) {
         m_unavailable = e.message();
-        return false;
+        return;
     }
     // The engine ends the whole process when it misses its data: look first.
     espeak().espeak_ng_InitializePath(nullptr);
@@ -103,13 +123,13 @@ bool Synthesizer::ready()
         m_unavailable =
             tr("Speech synthesis is not available: its data (espeak-ng-data) is missing from \"%1\".")
                 .arg(folder);
-        return false;
+        return;
     }
     const int rate =
         espeak().espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (rate <= 0) {
         m_unavailable = tr("Speech synthesis is not available: the speech engine could not be started.");
-        return false;
+        return;
     }
     espeak().espeak_SetSynthCallback(collect);
     for (const espeak_VOICE **voice = espeak().espeak_ListVoices(nullptr); voice && *voice; ++voice) {
@@ -118,13 +138,12 @@ bool Synthesizer::ready()
         if (languages.isEmpty() || QByteArray((*voice)->identifier).startsWith("mb/"))
             continue;
         m_voices.append({QString::fromUtf8((*voice)->identifier), languages.constFirst().second,
-                         QString::fromUtf8((*voice)->name)});
+                         QString::fromUtf8((*voice)->name), QString()});
     }
     std::sort(m_voices.begin(), m_voices.end(), [](const Voice &a, const Voice &b) {
         return QString::localeAwareCompare(a.languageName, b.languageName) < 0;
     });
     m_rate = rate;
-    return true;
 }
 
 bool Synthesizer::available()
@@ -134,9 +153,17 @@ bool Synthesizer::available()
 
 QString Synthesizer::unavailableReason()
 {
-    ready();
+    if (ready())
+        return {};
     const std::lock_guard lock(m_mutex);
     return m_unavailable;
+}
+
+QString Synthesizer::englishUnavailableReason()
+{
+    ready();
+    const std::lock_guard lock(m_mutex);
+    return m_flite.unavailableReason();
 }
 
 QList<Voice> Synthesizer::voices()
@@ -144,7 +171,24 @@ QList<Voice> Synthesizer::voices()
     if (!ready())
         return {};
     const std::lock_guard lock(m_mutex);
-    return m_voices;
+    QList<Voice> voices = m_flite.voices();
+    const bool englishByFlite = !voices.isEmpty();
+    for (const Voice &voice : std::as_const(m_voices)) {
+        if (!(englishByFlite && isEnglish(voice.language)))
+            voices.append(voice);
+    }
+    return voices;
+}
+
+bool Synthesizer::hasVoice(const QString &name)
+{
+    if (!ready())
+        return false;
+    const std::lock_guard lock(m_mutex);
+    if (FliteVoices::isFliteName(name))
+        return m_flite.has(name);
+    return m_rate > 0 && espeak().espeak_SetVoiceByName(name.toUtf8().constData()) == EE_OK &&
+           !name.startsWith(QLatin1String("mb/"));
 }
 
 QString Synthesizer::defaultVoice(const QLocale &locale)
@@ -162,7 +206,13 @@ QString Synthesizer::defaultVoice(const QLocale &locale)
         wanted << language;
     }
     wanted << QStringLiteral("en");
+    const QList<Voice> flite = m_flite.voices();
     for (const QString &code : std::as_const(wanted)) {
+        // The clearest English voice, whatever the country: Flite's voices are all English.
+        if (isEnglish(code) && !flite.isEmpty())
+            return flite.constFirst().name;
+        if (m_rate <= 0)
+            continue;
         QString best;
         int bestPriority = INT_MAX;
         for (const espeak_VOICE **voice = espeak().espeak_ListVoices(nullptr); voice && *voice; ++voice) {
@@ -185,6 +235,13 @@ Pcm Synthesizer::speak(const QString &text, const QString &voice)
     if (!ready())
         throw Exception(unavailableReason());
     const std::lock_guard lock(m_mutex);
+    if (FliteVoices::isFliteName(voice)) {
+        if (!m_flite.loaded())
+            throw Exception(m_flite.unavailableReason());
+        return m_flite.speak(text, voice);
+    }
+    if (m_rate <= 0)
+        throw Exception(m_unavailable);
     if (espeak().espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK)
         throw Exception(tr("The voice \"%1\" is not available.").arg(voice));
     std::vector<qint16> samples;

@@ -11,7 +11,7 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsdl2-mixer-dev libxcb1-dev
-    libespeak-ng-dev espeak-ng-data libmp3lame-dev libcsv-dev libzip-dev
+    libespeak-ng-dev espeak-ng-data flite1-dev libflite1 libmp3lame-dev libcsv-dev libzip-dev
     xvfb openbox x11-utils
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin

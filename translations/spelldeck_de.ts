@@ -319,6 +319,49 @@
     </message>
 </context>
 <context>
+    <name>FliteVoices</name>
+    <message>
+        <source>English (America)</source>
+        <translation>Englisch (Amerika)</translation>
+    </message>
+    <message>
+        <source>clear, male</source>
+        <translation>deutlich, männlich</translation>
+    </message>
+    <message>
+        <source>steady, male</source>
+        <translation>gleichmäßig, männlich</translation>
+    </message>
+    <message>
+        <source>English (Scotland)</source>
+        <translation>Englisch (Schottland)</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>männlich</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>weiblich</translation>
+    </message>
+    <message>
+        <source>Flite, the clearer English voices,</source>
+        <translation>Flite, die deutlicheren englischen Stimmen,</translation>
+    </message>
+    <message>
+        <source>The voice</source>
+        <translation>Die Stimme</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; is not available.</source>
+        <translation>Die Stimme „%1“ ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The speech engine could not speak &quot;%1&quot;.</source>
+        <translation>Die Sprachsynthese konnte „%1“ nicht sprechen.</translation>
+    </message>
+</context>
+<context>
     <name>LazyLibrary</name>
     <message>
         <source>%1 is not available: %2</source>
@@ -988,6 +1031,10 @@
         <source>%1 words were exported to &quot;%2&quot;; %3 of them without a recording, since none was found.</source>
         <translation>%1 Wörter wurden nach „%2“ exportiert, %3 davon ohne Aufnahme, da keine gefunden wurde.</translation>
     </message>
+    <message>
+        <source>Clearer English voices are not installed (Flite)</source>
+        <translation>Deutlichere englische Stimmen sind nicht installiert (Flite)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>
@@ -1441,6 +1488,14 @@
     <message>
         <source>Test spelldeck - %1</source>
         <translation>Spelldeck testen - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>a voice&apos;s language, then how it sounds</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -319,6 +319,49 @@
     </message>
 </context>
 <context>
+    <name>FliteVoices</name>
+    <message>
+        <source>English (America)</source>
+        <translation>Anglais (Amérique)</translation>
+    </message>
+    <message>
+        <source>clear, male</source>
+        <translation>clair, masculin</translation>
+    </message>
+    <message>
+        <source>steady, male</source>
+        <translation>régulier, masculin</translation>
+    </message>
+    <message>
+        <source>English (Scotland)</source>
+        <translation>Anglais (Écosse)</translation>
+    </message>
+    <message>
+        <source>male</source>
+        <translation>masculin</translation>
+    </message>
+    <message>
+        <source>female</source>
+        <translation>féminin</translation>
+    </message>
+    <message>
+        <source>Flite, the clearer English voices,</source>
+        <translation>Flite, les voix anglaises plus claires,</translation>
+    </message>
+    <message>
+        <source>The voice</source>
+        <translation>La voix</translation>
+    </message>
+    <message>
+        <source>The voice &quot;%1&quot; is not available.</source>
+        <translation>La voix « %1 » n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The speech engine could not speak &quot;%1&quot;.</source>
+        <translation>Le moteur vocal n’a pas pu prononcer « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>LazyLibrary</name>
     <message>
         <source>%1 is not available: %2</source>
@@ -988,6 +1031,10 @@
         <source>%1 words were exported to &quot;%2&quot;; %3 of them without a recording, since none was found.</source>
         <translation>%1 mots ont été exportés vers « %2 », dont %3 sans enregistrement, faute d’en avoir trouvé un.</translation>
     </message>
+    <message>
+        <source>Clearer English voices are not installed (Flite)</source>
+        <translation>Les voix anglaises plus claires ne sont pas installées (Flite)</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMain</name>
@@ -1441,6 +1488,14 @@
     <message>
         <source>Test spelldeck - %1</source>
         <translation>Test du spelldeck - %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voice</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>a voice&apos;s language, then how it sounds</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,7 @@ private slots:
     void opensOnFirstUse();
     void missingLibraryIsNamed();
     void missingFunctionIsNamed();
+    void hiddenLibraryIsMissing();
 };
 
 void TestLazyLibrary::opensOnFirstUse()
@@ -51,6 +52,20 @@ void TestLazyLibrary::missingFunctionIsNamed()
         QVERIFY2(e.message().contains(QStringLiteral("has no function spelldeck_no_such_function")),
                  qPrintable(e.message()));
     }
+}
+
+void TestLazyLibrary::hiddenLibraryIsMissing()
+{
+    // What a test sees of a system without the library, though this one has it.
+    LazyLibrary::hideForTesting(QStringLiteral("z"));
+    LazyLibrary zlib(QStringLiteral("z"), 1, QStringLiteral("Compression"));
+    try {
+        zlib.load();
+        QFAIL("a hidden library loaded");
+    } catch (const Exception &e) {
+        QCOMPARE(e.message(), QStringLiteral("Compression is not available: libz is hidden for a test"));
+    }
+    QVERIFY(!zlib.isLoaded());
 }
 
 QTEST_GUILESS_MAIN(TestLazyLibrary)

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Spelldeck developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Without the speech engine's data the editor works as before; only the voice and Speak are off, and
-// say why.
+// Without any speech engine (espeak-ng's data missing, Flite not installed) the editor works as
+// before; only the voice and Speak are off, and say why.
+#include "LazyLibrary.h"
 #include "ScriptedToolkit.h"
 #include "TestDatabase.h"
 #include "TestMain.h"
@@ -32,6 +33,7 @@ void TestNoSpeech::initTestCase()
     // The engine looks for $ESPEAK_DATA_PATH/espeak-ng-data first: an empty folder there.
     QVERIFY(QDir(m_data.path()).mkdir(QStringLiteral("espeak-ng-data")));
     qputenv("ESPEAK_DATA_PATH", QFile::encodeName(m_data.path()));
+    LazyLibrary::hideForTesting(QStringLiteral("flite"));
 }
 
 void TestNoSpeech::editorWithoutSpeech()

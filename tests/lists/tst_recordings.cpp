@@ -16,9 +16,11 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QToolTip>
 
@@ -54,6 +56,7 @@ private slots:
     void init();
     void cleanup();
 
+    void enginesOpenOnFirstUse();
     void controls();
     void buttonsFollowTheEditorsState();
     void speakThenSaveKeepsTheRecording();
@@ -62,6 +65,9 @@ private slots:
     void speakRefusals_data();
     void speakRefusals();
     void voiceIsRemembered();
+    void storedVoiceIsRead_data();
+    void storedVoiceIsRead();
+    void voiceListShowsEachVoiceOnce();
     void listenPlaysTheRecording_data();
     void listenPlaysTheRecording();
     void missingRecordingIsMarked();
@@ -95,6 +101,25 @@ std::unique_ptr<TfrmEditor> TestRecordings::open(const QList<std::pair<QString, 
     return editorOnNewList(f->db, QStringLiteral("Week 1"), words, m_listId);
 }
 
+void TestRecordings::enginesOpenOnFirstUse()
+{
+    // First of all tests here: nothing has spoken yet in this process.
+    const auto loaded = [](const char *library) {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+    };
+    const QString id = f->db.addList(QStringLiteral("Week 1"));
+    const auto editor = TfrmEditor::Create(nullptr, id, QStringLiteral("Week 1"), false, 100, 50);
+    QVERIFY(!loaded("libflite"));
+    QVERIFY(!loaded("libespeak-ng"));
+    editor->show();
+    auto *voices = child<QComboBox>(editor.get(), "cmbVoice");
+    QTRY_VERIFY(voices->count() > 100);
+    QVERIFY(loaded("libflite.so"));
+    QVERIFY(loaded("libflite_cmu_us_rms.so"));
+    QVERIFY(loaded("libespeak-ng.so"));
+}
+
 void TestRecordings::controls()
 {
     const auto editor = open();
@@ -124,10 +149,10 @@ void TestRecordings::controls()
     QCOMPARE(nextTabStop(child(editor.get(), "cmbVoice")), child(editor.get(), "btnSpeak"));
     QCOMPARE(nextTabStop(child(editor.get(), "btnSpeak")), child(editor.get(), "btnRecord"));
     QCOMPARE(nextTabStop(child(editor.get(), "btnRecord")), child(editor.get(), "btnListen"));
-    // The C locale's voice: English.
+    // The C locale's voice: the clearest English one.
     QCOMPARE(child<QComboBox>(editor.get(), "cmbVoice")->currentText(),
-             QStringLiteral("English (Great Britain)"));
-    QCOMPARE(editor->voice(), QStringLiteral("gmw/en"));
+             QStringLiteral("English (America), clear, male"));
+    QCOMPARE(editor->voice(), QStringLiteral("flite/rms"));
     QVERIFY(child<TMediaPlayer>(editor.get(), "mp")->isHidden());
 }
 
@@ -273,6 +298,69 @@ void TestRecordings::voiceIsRemembered()
     const auto again = open();
     QCOMPARE(child<QComboBox>(again.get(), "cmbVoice")->currentText(), QStringLiteral("German"));
     QCOMPARE(QSettings().value(QStringLiteral("recording/voice")).toString(), QStringLiteral("gmw/de"));
+}
+
+void TestRecordings::storedVoiceIsRead_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a Flite voice") << "flite/slt"
+                                   << "flite/slt"
+                                   << "English (America), female";
+    QTest::newRow("espeak-ng's French, stored before") << "roa/fr"
+                                                       << "roa/fr"
+                                                       << "French (France)";
+    QTest::newRow("espeak-ng's English, stored before: the clearer voice")
+        << "gmw/en-US"
+        << "flite/rms"
+        << "English (America), clear, male";
+    QTest::newRow("a voice no longer there") << "flite/kal"
+                                             << "flite/rms"
+                                             << "English (America), clear, male";
+}
+
+void TestRecordings::storedVoiceIsRead()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, voice);
+    QFETCH(QString, shown);
+    QSettings().setValue(QStringLiteral("recording/voice"), stored);
+    const auto editor = open();
+    QCOMPARE(editor->voice(), voice);
+    QCOMPARE(child<QComboBox>(editor.get(), "cmbVoice")->currentText(), shown);
+    // What was stored stays until the user chooses.
+    QCOMPARE(QSettings().value(QStringLiteral("recording/voice")).toString(), stored);
+}
+
+void TestRecordings::voiceListShowsEachVoiceOnce()
+{
+    const auto editor = open();
+    auto *voices = child<QComboBox>(editor.get(), "cmbVoice");
+    QStringList top;
+    for (int i = 0; i < 4; ++i)
+        top << voices->itemText(i) + QStringLiteral(" = ") + voices->itemData(i).toString();
+    QCOMPARE(top,
+             (QStringList{"English (America), clear, male = flite/rms",
+                          "English (America), steady, male = flite/kal16",
+                          "English (Scotland), male = flite/awb", "English (America), female = flite/slt"}));
+    QSet<QString> texts;
+    for (int i = 0; i < voices->count(); ++i) {
+        QVERIFY2(!voices->itemData(i).toString().isEmpty(), qPrintable(voices->itemText(i)));
+        texts.insert(voices->itemText(i));
+    }
+    QCOMPARE(texts.size(), voices->count());
+    QVERIFY(texts.contains(QStringLiteral("German")));
+    QVERIFY(!texts.contains(QStringLiteral("English (Great Britain)")));
+    // Speak with the chosen Flite voice makes a recording that plays.
+    QVERIFY(press(editor.get(), "btnAdd"));
+    typeInto(child<QLineEdit>(editor.get(), "edtWord"), QStringLiteral("garden"));
+    QVERIFY(press(editor.get(), "btnSpeak"));
+    QCOMPARE(f->boxes.errors(), QStringList());
+    TMediaPlayer player;
+    player.setFileName(QStringLiteral("data/sounds/garden.mp3"));
+    player.Open();
+    QVERIFY(player.Length() > 200);
 }
 
 void TestRecordings::listenPlaysTheRecording_data()

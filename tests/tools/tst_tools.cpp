@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -123,6 +125,9 @@ private Q_SLOTS:
     void commandsOnAnotherDatabase();
     void importsATextFileUnderItsName();
     void versionAndUpgrade();
+    void listsTheVoices();
+    void importSpeaksWordsWithoutARecording_data();
+    void importSpeaksWordsWithoutARecording();
     void commandHelp_data();
     void commandHelp();
     void commandFailures_data();
@@ -387,6 +392,84 @@ void TestTools::importsATextFileUnderItsName()
              (QStringList{"apple||1", "ice cream||2", QStringLiteral("Größe||3"), "house||4"}));
 }
 
+void TestTools::listsTheVoices()
+{
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"voices"}, &run));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors, QString());
+    const QStringList lines = run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(lines.size() > 100);
+    // A name, then what the user reads; the names line up.
+    QStringList voices;
+    QSet<QString> names;
+    const qsizetype column = lines.constFirst().indexOf(QStringLiteral("English"));
+    for (const QString &line : lines) {
+        const QString name = line.section(QLatin1Char(' '), 0, 0);
+        QVERIFY2(!name.isEmpty() && line.mid(name.size(), column - name.size()).trimmed().isEmpty(),
+                 qPrintable(line));
+        names.insert(name);
+        voices << name + QStringLiteral(": ") + line.mid(column);
+    }
+    QCOMPARE(names.size(), lines.size());
+    QCOMPARE(voices.first(4),
+             (QStringList{"flite/rms: English (America), clear, male",
+                          "flite/kal16: English (America), steady, male",
+                          "flite/awb: English (Scotland), male", "flite/slt: English (America), female"}));
+    QVERIFY(voices.contains(QStringLiteral("gmw/de: German")));
+    QVERIFY(voices.contains(QStringLiteral("roa/fr: French (France)")));
+    QVERIFY(!names.contains(QStringLiteral("gmw/en")));
+    // Nothing was made or written.
+    QCOMPARE(filesBelow(dir.path()), QStringList{});
+}
+
+void TestTools::importSpeaksWordsWithoutARecording_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("the default voice: the clearest English one") << QStringList{"--speak"} << "flite/rms";
+    QTest::newRow("a Flite voice") << QStringList{"--speak", "--voice", "flite/slt"} << "flite/slt";
+    QTest::newRow("an espeak-ng voice") << QStringList{"--voice", "gmw/de", "--speak"} << "gmw/de";
+}
+
+void TestTools::importSpeaksWordsWithoutARecording()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, voice);
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"school/data/data.db"}, &run));
+    QFile words(dir.filePath(QStringLiteral("words.csv")));
+    QVERIFY(words.open(QIODevice::WriteOnly));
+    words.write("cat," SPELLDECK_FIXTURES "/cat.mp3\napple\n?!\nice cream\n");
+    words.close();
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SPELLDECK_DB_TOOL),
+                  QStringList{"import", "words.csv", "--database", "school/data/data.db"} + options);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+             "Imported 4 words into the new list \"words\" (id 1); 3 with a recording, 2 of them spoken by " +
+                 voice + ".\n");
+    QCOMPARE(process.exitCode(), 0);
+    // Into the sounds folder beside the database, stored relative to the folder Spelldeck runs from; a
+    // word the voice says nothing for stays without a recording.
+    QCOMPARE(rows(dir.filePath(QStringLiteral("school/data/data.db")),
+                  QStringLiteral("select word_name, word_sound from d_word order by word_order")),
+             (QStringList{"cat|" SPELLDECK_FIXTURES "/cat.mp3", "apple|data/sounds/apple.mp3", "?!|",
+                          "ice cream|data/sounds/ice_cream.mp3"}));
+    QCOMPARE(filesBelow(dir.filePath(QStringLiteral("school/data/sounds"))),
+             (QStringList{"apple.mp3", "ice_cream.mp3"}));
+    const QByteArray mp3 = contents(dir.filePath(QStringLiteral("school/data/sounds/apple.mp3")));
+    QVERIFY(mp3.size() > 500);
+    QVERIFY(mp3.left(400).contains("Xing") || mp3.left(400).contains("Info"));
+}
+
 void TestTools::versionAndUpgrade()
 {
     QTemporaryDir dir;
@@ -429,11 +512,12 @@ void TestTools::commandHelp_data()
     QTest::addColumn<QStringList>("mentioned");
     QTest::newRow("the tool") << QStringList{"--help"}
                               << QStringList{"spelldeck-db export LIST FILE", "spelldeck-db import FILE",
-                                             "--demo"};
+                                             "--speak", "spelldeck-db voices", "--demo"};
     QTest::newRow("export") << QStringList{"export", "--help"}
                             << QStringList{"export LIST FILE", "--database"};
     QTest::newRow("import") << QStringList{"import", "-h"}
-                            << QStringList{"import FILE", "--database", "--name"};
+                            << QStringList{"import FILE", "--database", "--name", "--speak", "--voice"};
+    QTest::newRow("voices") << QStringList{"voices", "--help"} << QStringList{"voices", "Flite", "espeak-ng"};
     QTest::newRow("version") << QStringList{"version", "--help"} << QStringList{"version", "--database"};
     QTest::newRow("upgrade") << QStringList{"upgrade", "--help"} << QStringList{"upgrade", "--database"};
 }
@@ -471,6 +555,14 @@ void TestTools::commandFailures_data()
         << QStringList{"import", "words.txt", "--name"} << 2 << "spelldeck-db: Missing value after '--name'.";
     QTest::newRow("blank name") << QStringList{"import", "--name", "  ", "words.txt"} << 2
                                 << "spelldeck-db: the list's name must not be empty.";
+    QTest::newRow("a voice without speaking") << QStringList{"import", "words.txt", "--voice", "gmw/de"} << 2
+                                              << "spelldeck-db: --voice goes with --speak.";
+    QTest::newRow("an unknown voice")
+        << QStringList{"import", "words.txt", "--speak", "--voice", "flite/kal"} << 1
+        << "spelldeck-db: The voice \"flite/kal\" is not available; \"spelldeck-db voices\" lists those "
+           "that are.";
+    QTest::newRow("voices with an argument")
+        << QStringList{"voices", "English"} << 2 << "spelldeck-db: voices takes no arguments.";
     QTest::newRow("no such list") << QStringList{"export", "Animals", "a.spelldeck"} << 1
                                   << "spelldeck-db: There is no list \"Animals\".";
     QTest::newRow("no such file") << QStringList{"import", "nothing.txt"} << 1
