@@ -197,6 +197,13 @@ bool isImplausibleWave(const QByteArray &bytes)
     return false;
 }
 
+// Whether the bytes are MIDI, which SDL_mixer plays by loading a synthesizer's sound font: hundreds of
+// megabytes and half a second for a file of 25 bytes. A spoken word is never MIDI.
+bool isMidi(const QByteArray &bytes)
+{
+    return bytes.startsWith("MThd") || (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "RMID");
+}
+
 // A header may claim any length: a WAV of 64 Hz declaring 4 GB of data lasts a year, past what an int
 // holds in milliseconds.
 int milliseconds(double seconds)
@@ -307,7 +314,7 @@ void TMediaPlayer::Open()
     }
 
     Mix_Music *music = nullptr;
-    if (!data.isEmpty() && data.size() <= INT_MAX && !isImplausibleWave(data)) {
+    if (!data.isEmpty() && data.size() <= INT_MAX && !isImplausibleWave(data) && !isMidi(data)) {
         // The decoder is chosen from the content; SDL frees the reader, the bytes stay ours.
         SDL_RWops *reader = mix().SDL_RWFromConstMem(data.constData(), int(data.size()));
         if (reader)
