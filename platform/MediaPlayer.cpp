@@ -197,11 +197,17 @@ bool isImplausibleWave(const QByteArray &bytes)
     return false;
 }
 
-// Whether the bytes are MIDI, which SDL_mixer plays by loading a synthesizer's sound font: hundreds of
-// megabytes and half a second for a file of 25 bytes. A spoken word is never MIDI.
-bool isMidi(const QByteArray &bytes)
+// Whether the bytes begin as a sound of the kinds recordings come in: MP3 (an ID3 tag or an MPEG frame),
+// WAV or Ogg. SDL_mixer would try others too, and its handling of some is unsafe for files made to
+// harm: a FLAC comment of no text crashes it, and MIDI makes it load a synthesizer's sound font of
+// hundreds of megabytes for a file of 25 bytes.
+bool isRecordingKind(const QByteArray &bytes)
 {
-    return bytes.startsWith("MThd") || (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "RMID");
+    if (bytes.startsWith("ID3") || bytes.startsWith("OggS"))
+        return true;
+    if (bytes.size() >= 2 && quint8(bytes.at(0)) == 0xFF && (quint8(bytes.at(1)) & 0xE0) == 0xE0)
+        return true;
+    return bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE";
 }
 
 // A header may claim any length: a WAV of 64 Hz declaring 4 GB of data lasts a year, past what an int
@@ -314,7 +320,7 @@ void TMediaPlayer::Open()
     }
 
     Mix_Music *music = nullptr;
-    if (!data.isEmpty() && data.size() <= INT_MAX && !isImplausibleWave(data) && !isMidi(data)) {
+    if (!data.isEmpty() && data.size() <= INT_MAX && isRecordingKind(data) && !isImplausibleWave(data)) {
         // The decoder is chosen from the content; SDL frees the reader, the bytes stay ours.
         SDL_RWops *reader = mix().SDL_RWFromConstMem(data.constData(), int(data.size()));
         if (reader)
