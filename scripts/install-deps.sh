@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Spelldeck developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Spelldeck needs to build, test and run, when any is missing.
+# Installs the Debian packages Spelldeck needs to build, test and run, when any is missing, and the
+# packages named as arguments (a benchmark's own).
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,7 @@ packages=(
     xvfb openbox x11-utils
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file librsvg2-bin
+    "$@"
 )
 
 missing=()

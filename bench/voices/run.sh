@@ -14,17 +14,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${BUILD_DIR:-$root/build}
 words="$root/bench/voices/words.txt"
 
-missing=()
-for package in pocketsphinx pocketsphinx-en-us libflite1; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$root/scripts/install-deps.sh" pocketsphinx pocketsphinx-en-us
 cmake --build "$build" -j1 --target bench_voices >/dev/null
 
 model=/usr/share/pocketsphinx/model/en-us
