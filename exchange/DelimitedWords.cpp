@@ -156,7 +156,8 @@ WordList readDelimitedFile(const QString &path)
         if (word.isEmpty())
             throw Exception(QCoreApplication::translate("Exchange", "%1: the first column holds no word.")
                                 .arg(source.line(line)));
-        list.entries.append({word, cells.size() > 1 ? recordingAt(cells.at(1), folder) : RecordingSource()});
+        list.entries.append({word, cells.size() > 1 ? recordingAt(cells.at(1), folder) : RecordingSource(),
+                             cells.size() > 2 ? checkedSentence(cells.at(2), source.line(line)) : QString()});
     }
     if (list.entries.isEmpty())
         throw Exception(

@@ -6,8 +6,9 @@
 #include "WordList.h"
 
 // CSV and tab-separated word lists: the word in the first column, optionally the path of its recording
-// in the second (relative to the file's folder when relative); further columns are ignored. A first row
-// whose first cell is "word", in any case, is a header.
+// in the second (relative to the file's folder when relative), optionally a sentence with the word in
+// the third; further columns are ignored. A first row whose first cell is "word", in any case, is a
+// header.
 namespace Exchange {
 
 // The character that separates the columns, judged from the file's first line that is not blank: a tab

@@ -24,6 +24,7 @@ QList<TData> wordsToStore(const WordList &list, const QStringList &sounds)
         TData word;
         word.Name = list.entries.at(i).word;
         word.Sound = sounds.at(i);
+        word.Sentence = list.entries.at(i).sentence;
         words.append(word);
     }
     return words;

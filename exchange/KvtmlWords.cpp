@@ -115,6 +115,7 @@ struct Translation
 {
     QString text;
     QString sound;
+    QString example; // the first sentence given with the text
 };
 
 struct Entry
@@ -279,6 +280,8 @@ private:
                 translation.text = m_xml.readElementText();
             else if (m_xml.name() == QLatin1String("sound"))
                 translation.sound = m_xml.readElementText().trimmed();
+            else if (m_xml.name() == QLatin1String("example") && translation.example.isEmpty())
+                translation.example = m_xml.readElementText();
             else
                 m_xml.skipCurrentElement();
         }
@@ -363,11 +366,12 @@ WordList readKvtmlFile(const QString &path, const QString &languageId)
         const auto translation = entry.translations.constFind(language->id);
         if (translation == entry.translations.cend())
             continue;
-        const QString word = checkedWord(
-            translation->text,
-            QCoreApplication::translate("Exchange", "Entry %1 of %2").arg(entry.id, source.name()));
+        const QString where =
+            QCoreApplication::translate("Exchange", "Entry %1 of %2").arg(entry.id, source.name());
+        const QString word = checkedWord(translation->text, where);
         if (!word.isEmpty())
-            list.entries.append({word, recordingAt(translation->sound, folder)});
+            list.entries.append({word, recordingAt(translation->sound, folder),
+                                 checkedSentence(translation->example, where)});
     }
     if (list.entries.isEmpty())
         throw Exception(

@@ -23,11 +23,11 @@ QList<KvtmlLanguage> kvtmlLanguages(const QString &path);
 
 // One word for each entry that has a text in the language `languageId` (the first language declared
 // when empty), with its recording when the translation names one that is there: a relative path taken
-// against the file's folder, or a file: URL. The list is named after the file's base name. Raises,
-// naming the file, for XML that is not well-formed (with its line and column), an entity expanding past
-// a small limit (naming it) or entities expanding past a larger one in all, a document that is not
-// KVTML 2, an unknown language, a file without entries or without words in that language, and a word
-// longer than kMaxWordLength (naming the entry).
+// against the file's folder, or a file: URL, and with the translation's example as its sentence. The list is
+// named after the file's base name. Raises, naming the file, for XML that is not well-formed (with its line
+// and column), an entity expanding past a small limit (naming it) or entities expanding past a larger one in
+// all, a document that is not KVTML 2, an unknown language, a file without entries or without words in that
+// language, and a word or an example longer than kMaxWordLength (naming the entry).
 WordList readKvtmlFile(const QString &path, const QString &languageId = {});
 
 } // namespace Exchange

@@ -12,8 +12,11 @@ namespace Exchange {
 inline constexpr auto kPackageExtension = "spelldeck";
 inline constexpr auto kManifestName = "spelldeck.json";
 inline constexpr auto kPackageSoundFolder = "sounds/";
-// The version in the manifest's "format"; a package of a later version is refused.
-inline constexpr int kPackageFormat = 1;
+// The version in the manifest's "format"; a package of a later version is refused. Format 2 added the
+// words' sentences; a list without them is still written in format 1.
+inline constexpr int kPackageFormat = 2;
+inline constexpr int kFirstPackageFormat = 1;
+inline constexpr int kSentencePackageFormat = 2;
 
 // What a package may hold before it is refused unopened: an archive can claim, or unpack to, far more
 // than any list of recordings needs.

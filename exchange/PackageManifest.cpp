@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace Exchange {
 namespace {
 
@@ -20,6 +22,7 @@ const QString kName = QStringLiteral("name");
 const QString kWords = QStringLiteral("words");
 const QString kWord = QStringLiteral("word");
 const QString kRecording = QStringLiteral("recording");
+const QString kSentence = QStringLiteral("sentence");
 
 [[noreturn]] void fail(const QString &package, const QString &problem)
 {
@@ -31,13 +34,19 @@ const QString kRecording = QStringLiteral("recording");
 
 QByteArray manifestJson(const Manifest &manifest)
 {
+    // A list without sentences is written in the first format, which every version of the program reads.
+    const bool sentences = std::any_of(manifest.words.cbegin(), manifest.words.cend(),
+                                       [](const ManifestWord &word) { return !word.sentence.isEmpty(); });
     QJsonArray words;
     for (const ManifestWord &word : manifest.words) {
-        words.append(
-            QJsonObject{{kWord, word.word},
-                        {kRecording, word.recording.isEmpty() ? QJsonValue() : QJsonValue(word.recording)}});
+        QJsonObject entry{{kWord, word.word},
+                          {kRecording, word.recording.isEmpty() ? QJsonValue() : QJsonValue(word.recording)}};
+        if (!word.sentence.isEmpty())
+            entry.insert(kSentence, word.sentence);
+        words.append(entry);
     }
-    const QJsonObject root{{kFormat, kPackageFormat}, {kName, manifest.name}, {kWords, words}};
+    const QJsonObject root{
+        {kFormat, sentences ? kPackageFormat : kFirstPackageFormat}, {kName, manifest.name}, {kWords, words}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -60,12 +69,14 @@ Manifest parseManifest(const QByteArray &json, const QString &packagePath)
     if (!format.isDouble() || format.toDouble() != double(format.toInt()))
         fail(packagePath, QCoreApplication::translate("Exchange", "%1 has no format version.")
                               .arg(QLatin1String(kManifestName)));
-    if (format.toInt() != kPackageFormat)
+    if (format.toInt() < kFirstPackageFormat || format.toInt() > kPackageFormat)
         fail(packagePath, QCoreApplication::translate(
                               "Exchange", "it is in format %1, and this version of Spelldeck reads "
-                                          "format %2 only.")
+                                          "formats %2 to %3.")
                               .arg(format.toInt())
+                              .arg(kFirstPackageFormat)
                               .arg(kPackageFormat));
+    const bool sentences = format.toInt() >= kSentencePackageFormat;
     const QJsonValue name = root.value(kName);
     if (!name.isUndefined() && !name.isNull() && !name.isString())
         fail(packagePath, QCoreApplication::translate("Exchange", "its name is not text."));
@@ -99,6 +110,14 @@ Manifest parseManifest(const QByteArray &json, const QString &packagePath)
         } else if (!recording.isNull() && !recording.isUndefined()) {
             throw Exception(
                 QCoreApplication::translate("Exchange", "%1: its recording is not text.").arg(where));
+        }
+        if (sentences) {
+            const QJsonValue sentence = entry.value(kSentence);
+            if (sentence.isString())
+                result.sentence = checkedSentence(sentence.toString(), where);
+            else if (!sentence.isNull() && !sentence.isUndefined())
+                throw Exception(
+                    QCoreApplication::translate("Exchange", "%1: its sentence is not text.").arg(where));
         }
         manifest.words.append(result);
     }

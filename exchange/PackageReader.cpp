@@ -39,7 +39,7 @@ WordList readPackage(const QString &path, const PackageLimits &limits)
                                     .arg(name, word.word, word.recording));
             recording = {RecordingSource::PackageMember, word.recording};
         }
-        list.entries.append({word.word, recording});
+        list.entries.append({word.word, recording, word.sentence});
     }
     return list;
 }

@@ -158,7 +158,7 @@ ExportResult writePackage(const QString &file, const QString &name, const QList<
         } else {
             ++result.withoutRecording;
         }
-        manifest.words.append({word.Name, member});
+        manifest.words.append({word.Name, member, word.Sentence});
     }
     if (total > limits.totalSize || recordings.size() + 1 > limits.entries)
         throw Exception(QCoreApplication::translate("Exchange",

@@ -3,9 +3,9 @@
 
 #include "SpokenWords.h"
 
+#include "Dictation.h"
 #include "Encoder.h"
 #include "RecordingFiles.h"
-#include "Synthesizer.h"
 
 #include <algorithm>
 #include <optional>
@@ -36,7 +36,7 @@ void speakUnrecorded(WordList &list, const QString &voice, const QString &folder
         progress.step(done, unrecorded.size());
         WordEntry &entry = list.entries[unrecorded.at(done)];
         const std::optional<QByteArray> mp3 =
-            Encoder::encodeHeard(Synthesizer::instance().speak(entry.word, voice));
+            Encoder::encodeHeard(Dictation::speak(entry.word, entry.sentence, voice));
         if (!mp3)
             continue;
         const QString path = RecordingFiles::writeNew(folder, entry.word, *mp3);

@@ -32,10 +32,10 @@ private:
 // Whether some word of the list has no recording.
 bool hasUnrecorded(const WordList &list);
 
-// Each word of `list` without a recording spoken by `voice`, trimmed and encoded, written as a new
-// file in `folder` and given to the word; a word the voice says nothing for stays without. Progress
-// counts the words spoken. Raises Exception (the engine, the voice or the folder) or EAbort, leaving
-// the files written so far to `spoken`.
+// Each word of `list` without a recording spoken by `voice` (with its sentence, when it has one),
+// trimmed and encoded, written as a new file in `folder` and given to the word; a word the voice says
+// nothing for stays without. Progress counts the words spoken. Raises Exception (the engine, the voice or the
+// folder) or EAbort, leaving the files written so far to `spoken`.
 void speakUnrecorded(WordList &list, const QString &voice, const QString &folder, SpokenRecordings &spoken,
                      const Progress &progress = {});
 

@@ -18,7 +18,7 @@ WordList wordsOfLines(const QStringList &lines, const TextSource &source)
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString word = checkedWord(lines.at(i), source.line(i + 1));
         if (!word.isEmpty())
-            list.entries.append({word, {}});
+            list.entries.append({word, {}, {}});
     }
     if (list.entries.isEmpty())
         throw Exception(

@@ -27,6 +27,7 @@ struct WordEntry
 {
     QString word; // trimmed, never empty, at most kMaxWordLength characters
     RecordingSource recording;
+    QString sentence; // as checkedSentence gives it; empty for none
 };
 
 // A word list read from pasted text or a file, in the order the source gives its words.

@@ -6,6 +6,7 @@
 #include "Catalogue.h"
 #include "Dataset.h"
 #include "Exceptions.h"
+#include "Sentences.h"
 
 #include <QCoreApplication>
 
@@ -43,6 +44,9 @@ QStringList insertWords(Connection &connection, const QString &typeId, const QLi
             throw EDatabaseError(
                 QCoreApplication::translate("Exchange", "The new word's identifier could not be read back"));
         ids.append(QString::number(id));
+        // A new word has no sentence to remove.
+        if (!word.Sentence.isEmpty())
+            Sentences::store(connection, ids.constLast(), word.Sentence);
         progress.step(i + 1, words.size());
     }
     return ids;
@@ -82,6 +86,7 @@ QList<TData> listWords(Connection &connection, const QString &typeId)
     words.reserve(query.recordCount());
     for (; !query.eof(); query.next())
         words.append(dataFromRow(query));
+    Sentences::fill(connection, typeId, words);
     return words;
 }
 
@@ -94,6 +99,7 @@ QString createList(Connection &connection, const QString &name)
 QStringList appendWords(Connection &connection, const QString &typeId, const QList<TData> &words,
                         const Progress &progress)
 {
+    Sentences::prepareFor(connection, words);
     Transaction transaction(connection);
     QStringList ids = insertWords(connection, typeId, words, progress);
     transaction.commit();
@@ -103,6 +109,7 @@ QStringList appendWords(Connection &connection, const QString &typeId, const QLi
 StoredList storeNewList(Connection &connection, const QString &name, const QList<TData> &words,
                         const Progress &progress)
 {
+    Sentences::prepareFor(connection, words);
     Transaction transaction(connection);
     StoredList stored;
     stored.typeId = createList(connection, name);

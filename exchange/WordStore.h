@@ -19,15 +19,15 @@ namespace Exchange {
 // there is none, or when several lists have that name.
 TTypeData findList(Connection &connection, const QString &idOrName);
 
-// The list's words in their order, each with its Order as the editor numbers it (1..n).
+// The list's words in their order, each with its Order as the editor numbers it (1..n) and its sentence.
 QList<TData> listWords(Connection &connection, const QString &typeId);
 
 // Stores a new, empty list named `name` (Catalogue::AppendList) and returns its id.
 QString createList(Connection &connection, const QString &name);
 
-// Appends `words` (each its Name and Sound) after the list's last word in one transaction: positions
-// continue from the list's word count, as the editor's own Add numbers them. Returns the new words' ids
-// in order. Either every word is stored or none: a failure, or a cancel (EAbort), rolls back.
+// Appends `words` (each its Name, Sound and Sentence) after the list's last word in one transaction:
+// positions continue from the list's word count, as the editor's own Add numbers them. Returns the new
+// words' ids in order. Either every word is stored or none: a failure, or a cancel (EAbort), rolls back.
 QStringList appendWords(Connection &connection, const QString &typeId, const QList<TData> &words,
                         const Progress &progress = {});
 

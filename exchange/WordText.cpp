@@ -150,18 +150,46 @@ QStringList splitLines(const QString &text, const TextSource &source)
     return lines;
 }
 
-QString checkedWord(const QString &text, const QString &where)
+namespace {
+
+// A byte-order mark is also a zero-width space: one at a word's edge (a file saved with two marks, a
+// word pasted from one) would make the word impossible to type, so it goes with the blanks.
+bool isBlank(QChar c)
 {
-    // A byte-order mark is also a zero-width space: one at a word's edge (a file saved with two marks,
-    // a word pasted from one) would make the word impossible to type, so it goes with the blanks.
-    const auto isBlank = [](QChar c) { return c.isSpace() || c == QChar(0xFEFF); };
+    return c.isSpace() || c == QChar(0xFEFF);
+}
+
+QString trimmed(const QString &text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text.at(begin)))
         ++begin;
     while (end > begin && isBlank(text.at(end - 1)))
         --end;
-    QString word = text.mid(begin, end - begin);
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+QString checkedSentence(const QString &text, const QString &where)
+{
+    // A sentence is spoken, not typed: the line breaks of an example laid out in a file are spaces.
+    const QString sentence = trimmed(text).simplified();
+    if (sentence.contains(QChar(0)))
+        throw Exception(
+            QCoreApplication::translate("Exchange", "%1: the sentence holds a NUL character.").arg(where));
+    if (sentence.size() > kMaxWordLength)
+        throw Exception(
+            QCoreApplication::translate("Exchange", "%1: the sentence is longer than %2 characters.")
+                .arg(where)
+                .arg(kMaxWordLength));
+    return sentence;
+}
+
+QString checkedWord(const QString &text, const QString &where)
+{
+    QString word = trimmed(text);
     // Text files are refused for a NUL before their words are looked at; JSON can still spell one.
     if (word.contains(QChar(0)))
         throw Exception(

@@ -50,5 +50,9 @@ QStringList splitLines(const QString &text, const TextSource &source);
 // `text` trimmed of blanks and byte-order marks. Raises, beginning with `where` ("Line 4 of ..."), when it
 // holds a NUL character or is longer than kMaxWordLength.
 QString checkedWord(const QString &text, const QString &where);
+// A word's sentence as stored: every run of blanks and line breaks one space, none at the ends, as for
+// checkedWord. Raises, beginning with `where`, for a NUL character or more than kMaxWordLength
+// characters. Empty for none.
+QString checkedSentence(const QString &text, const QString &where);
 
 } // namespace Exchange

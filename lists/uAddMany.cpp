@@ -86,7 +86,7 @@ void TfrmAddMany::btnFromRecordingsClick()
             QStringLiteral("\"%1\"").arg(file));
         if (!word.isEmpty())
             list.entries.append(
-                {word, {Exchange::RecordingSource::File, QFileInfo(file).absoluteFilePath()}});
+                {word, {Exchange::RecordingSource::File, QFileInfo(file).absoluteFilePath()}, {}});
     }
     m_file.clear();
     ui->lblLanguage->setVisible(false);
@@ -179,7 +179,8 @@ void TfrmAddMany::btnAddClick()
     spoken.keep();
     m_added.clear();
     for (qsizetype i = 0; i < list.entries.size(); ++i)
-        m_added.append({result.wordIds.value(i), list.entries.at(i).word, result.sounds.value(i), 0});
+        m_added.append({result.wordIds.value(i), list.entries.at(i).word, result.sounds.value(i), 0,
+                        list.entries.at(i).sentence});
     accept();
 }
 

@@ -13,6 +13,7 @@
 #include "ProgressWindow.h"
 #include "RecordingFiles.h"
 #include "Schema.h"
+#include "Sentences.h"
 #include "Speech.h"
 #include "Synthesizer.h"
 #include "Toolkit.h"
@@ -68,6 +69,8 @@ TfrmEditor::TfrmEditor(QWidget *parent)
         style()->standardIcon(QStyle::SP_MessageBoxWarning), tr("No recording found"));
     ui->edtSound->setFilter(tr("MP3 File(*.mp3)|*.mp3"));
     ui->lblVoice->adjustSize();
+    ui->lblSentence->adjustSize();
+    m_sentence = std::make_unique<SentenceField>(ui->edtSentence);
 
     // Only the user's changes of the selection reach the handler: the program's own changes run
     // with the list's signals blocked.
@@ -137,6 +140,11 @@ void TfrmEditor::LoadWord()
         records << FWords.back().get();
         qryWord.next();
     }
+    if (const QHash<QString, QString> sentences = Sentences::ofList(DM->ADOConn, FTypeID);
+        !sentences.isEmpty()) {
+        for (TData *record : std::as_const(records))
+            record->Sentence = sentences.value(record->ID);
+    }
     appendEntries(ui->lstWord, names, records);
 }
 
@@ -199,6 +207,7 @@ void TfrmEditor::lstWordClick()
     if (const TData *data = GetCurData()) {
         ui->edtWord->setText(data->Name);
         ui->edtSound->setFileName(data->Sound);
+        m_sentence->show(data);
     }
     updateRecordingControls();
 }
@@ -213,6 +222,7 @@ void TfrmEditor::btnAddClick()
     ui->edtWord->clear();
     ui->edtSound->setEnabled(true);
     ui->edtSound->setFileName(QString());
+    m_sentence->begin(nullptr);
     ui->lstWord->setEnabled(false);
     FCurData = nullptr;
     ui->edtWord->setFocus(Qt::OtherFocusReason);
@@ -235,6 +245,7 @@ void TfrmEditor::btnEditClick()
     FCurData = data;
     ui->edtWord->setText(data->Name);
     ui->edtSound->setFileName(data->Sound);
+    m_sentence->begin(data);
     updateRecordingControls();
 }
 
@@ -242,13 +253,20 @@ void TfrmEditor::btnSaveClick()
 {
     const QString name = ui->edtWord->text();
     const QString sound = ui->edtSound->fileName();
+    const QString sentence = m_sentence->text();
+    m_sentence->prepare(DM->ADOConn);
+    // The word and its sentence are stored together or not at all.
+    Transaction transaction(DM->ADOConn);
     if (TData *data = FCurData) {
         DM->qry.close();
         DM->qry.setSQL(Catalogue::UpdateWord(name, sound, data->ID));
         DM->qry.execSQL();
+        m_sentence->store(DM->ADOConn, data->ID);
+        transaction.commit();
         settleMadeRecording(sound);
         data->Name = name;
         data->Sound = sound;
+        data->Sentence = sentence;
         if (const int row = rowOf(data); row >= 0)
             ui->lstWord->item(row)->setText(name);
     } else {
@@ -257,16 +275,19 @@ void TfrmEditor::btnSaveClick()
         DM->qry.close();
         DM->qry.setSQL(Catalogue::InsertWord(name, sound, FTypeID, order));
         DM->qry.execSQL();
-        settleMadeRecording(sound);
         // The row this insert created, whatever positions the list's other words hold.
         const qint64 id = DM->qry.lastInsertId();
         if (id <= 0)
             throw EDatabaseError(tr("The new word's identifier could not be read back"));
+        m_sentence->store(DM->ADOConn, QString::number(id));
+        transaction.commit();
+        settleMadeRecording(sound);
         auto added = std::make_unique<TData>();
         added->ID = QString::number(id);
         added->Name = name;
         added->Sound = sound;
         added->Order = order;
+        added->Sentence = sentence;
         FWords.push_back(std::move(added));
         appendEntry(FWords.back().get());
         selectRow(count);
@@ -288,6 +309,7 @@ void TfrmEditor::btnCancelClick()
     ui->btnCancel->setEnabled(false);
     ui->edtWord->setEnabled(false);
     ui->edtSound->setEnabled(false);
+    m_sentence->end(GetCurData());
     updateRecordingControls();
 }
 
@@ -460,7 +482,7 @@ void TfrmEditor::btnSpeakClick()
     // Run from code while no word is being added or changed, there is nowhere to put a recording.
     if (!ui->edtWord->isEnabled() || word.isEmpty())
         return;
-    useMadeRecording(speakToFile(word, voice(), Schema::soundFolder()));
+    useMadeRecording(speakToFile(word, voice(), Schema::soundFolder(), m_sentence->text()));
 }
 
 void TfrmEditor::btnRecordClick()

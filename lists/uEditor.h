@@ -5,6 +5,7 @@
 
 #include "Dataset.h"
 #include "ModalForm.h"
+#include "SentenceField.h"
 #include "uGlobal.h"
 
 #include <memory>
@@ -81,6 +82,7 @@ private:
     bool m_voicesFilled = false;
     QString m_madeRecording; // made by Speak or Record... in the change under way, not yet saved
     Query qryWord;
+    std::unique_ptr<SentenceField> m_sentence;
     QString FTypeID;
     QString m_listName;
     TData *FCurData = nullptr;                  // the word being changed; none while a new one is added

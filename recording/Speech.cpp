@@ -3,13 +3,13 @@
 
 #include "Speech.h"
 
+#include "Dictation.h"
 #include "Encoder.h"
 #include "RecordingFiles.h"
-#include "Synthesizer.h"
 
-QString speakToFile(const QString &text, const QString &voice, const QString &folder)
+QString speakToFile(const QString &text, const QString &voice, const QString &folder, const QString &sentence)
 {
     const QByteArray mp3 =
-        Encoder::prepareMp3(Synthesizer::instance().speak(text, voice), Encoder::Source::Voice);
+        Encoder::prepareMp3(Dictation::speak(text, sentence, voice), Encoder::Source::Voice);
     return RecordingFiles::writeNew(folder, text, mp3);
 }

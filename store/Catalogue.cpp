@@ -298,4 +298,24 @@ Bound WordsWithIds(const QList<qint64> &ids)
 
 } // namespace Results
 
+namespace Sentences {
+
+QString OfList()
+{
+    return QStringLiteral("select s.word_id, s.sentence from d_sentence s"
+                          " join d_word w on w.word_id = s.word_id where w.type_id = ?");
+}
+
+QString Set()
+{
+    return QStringLiteral("insert or replace into d_sentence(word_id, sentence) values(?, ?)");
+}
+
+QString Remove()
+{
+    return QStringLiteral("delete from d_sentence where word_id = ?");
+}
+
+} // namespace Sentences
+
 } // namespace Catalogue

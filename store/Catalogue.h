@@ -97,4 +97,16 @@ Bound WordsWithIds(const QList<qint64> &ids);
 
 } // namespace Results
 
+// Sentences of words, kept apart from the words' rows. Values travel bound to the "?" places.
+namespace Sentences {
+
+// (type_id) -> word_id, sentence: the sentences of one list's words.
+QString OfList();
+// (word_id, sentence): the word's sentence, set or replaced.
+QString Set();
+// (word_id)
+QString Remove();
+
+} // namespace Sentences
+
 } // namespace Catalogue

@@ -87,6 +87,17 @@ const Step kSteps[] = {
          "create index d_answer_miss on d_answer(word_name, typed, answered_at, learner_id, type_id)"
          " where correct = 0",
      }},
+    // A word's sentence, spoken between the word said twice, is kept apart from the word's row, so the
+    // words' own statements and results read exactly what they read before.
+    {3,
+     {
+         "create table d_sentence ("
+         " word_id integer primary key,"
+         " sentence text not null)",
+         // A removed word takes its sentence, and so does every word of a removed list.
+         "create trigger d_word_delete_sentence after delete on d_word"
+         " begin delete from d_sentence where word_id = old.word_id; end",
+     }},
 };
 
 // Rolls back unless committed. It takes the write lock at once, so two programs upgrading the same

@@ -21,10 +21,13 @@ inline QString soundFolder()
     return QString::fromLatin1(kSoundFolder);
 }
 
-// Version 1: the word lists. Version 2: learners, their tests and every answer.
-inline constexpr int kVersion = 2;
+// Version 1: the word lists. Version 2: learners, their tests and every answer. Version 3: sentences
+// of words.
+inline constexpr int kVersion = 3;
 // The first version that keeps results.
 inline constexpr int kResultsVersion = 2;
+// The first version that keeps sentences.
+inline constexpr int kSentenceVersion = 3;
 
 // Tables and columns of the word lists.
 inline const QString kTypeTable = QStringLiteral("d_type");

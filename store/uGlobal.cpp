@@ -14,5 +14,5 @@ TTypeData typeDataFromRow(const DataSet &row)
 TData dataFromRow(const DataSet &row)
 {
     return {row.fieldByName(Schema::kWordId), row.fieldByName(Schema::kWordName),
-            row.fieldByName(Schema::kWordSound), row.recNo()};
+            row.fieldByName(Schema::kWordSound), row.recNo(), QString()};
 }

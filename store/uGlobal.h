@@ -23,6 +23,7 @@ public:
     QString Name;
     QString Sound;    // the sound file's path exactly as stored
     qint32 Order = 0; // 1-based position in its list as the editor holds it
+    QString Sentence; // spoken with the word; kept apart from the row (see Sentences), empty for none
 };
 
 // The current row of a d_type result.

@@ -462,11 +462,15 @@ void TestPackage::hostileArchives_data()
     QTest::newRow("format 1.5") << manifestOnly(manifest(R"({"word": "cat"})", R"("format": 1.5)"))
                                 << Damage::None << defaults
                                 << cannotRead + "spelldeck.json has no format version.";
-    QTest::newRow("a later format") << manifestOnly(manifest(R"({"word": "cat"})", R"("format": 2)"))
+    QTest::newRow("a later format") << manifestOnly(manifest(R"({"word": "cat"})", R"("format": 3)"))
                                     << Damage::None << defaults
                                     << cannotRead +
-                                           "it is in format 2, and this version of Spelldeck reads format 1 "
-                                           "only.";
+                                           "it is in format 3, and this version of Spelldeck reads formats 1 "
+                                           "to 2.";
+    QTest::newRow("format 0") << manifestOnly(manifest(R"({"word": "cat"})", R"("format": 0)"))
+                              << Damage::None << defaults
+                              << cannotRead +
+                                     "it is in format 0, and this version of Spelldeck reads formats 1 to 2.";
     QTest::newRow("name not text") << manifestOnly(
                                           manifest(R"({"word": "cat"})", R"("format": 1, "name": 7)"))
                                    << Damage::None << defaults << cannotRead + "its name is not text.";

@@ -100,9 +100,9 @@ void TestSchema::upgradeFromTheFirstRelease()
 
     QSqlDatabase db = connection.database();
     QCOMPARE(Schema::upgrade(db), 1);
-    QCOMPARE(Schema::version(db), 2);
-    QCOMPARE(rows(connection, kTables),
-             (QStringList{"d_answer", "d_learner", "d_test", "d_test_end", "d_type", "d_word"}));
+    QCOMPARE(Schema::version(db), 3);
+    QCOMPARE(rows(connection, kTables), (QStringList{"d_answer", "d_learner", "d_sentence", "d_test",
+                                                     "d_test_end", "d_type", "d_word"}));
     // Not a row of the word lists changed.
     QCOMPARE(rows(connection, kWordLists), lists);
     QCOMPARE(rows(connection, kWords), words);
@@ -111,8 +111,8 @@ void TestSchema::upgradeFromTheFirstRelease()
     QCOMPARE(rows(connection, "select word_name from d_word order by word_id"),
              (QStringList{"apple", "house", "green"}));
     // Upgrading again does nothing.
-    QCOMPARE(Schema::upgrade(db), 2);
-    QCOMPARE(Schema::version(db), 2);
+    QCOMPARE(Schema::upgrade(db), 3);
+    QCOMPARE(Schema::version(db), 3);
 }
 
 void TestSchema::failedStepLeavesTheVersionBefore()

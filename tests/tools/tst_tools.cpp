@@ -139,14 +139,14 @@ void TestTools::createsSchema()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("nested/folder/data.db"));
     DatabaseTool::createDatabase(file, false);
-    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"2"});
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"3"});
     QCOMPARE(
         rows(file, QStringLiteral("select name from sqlite_master where type in ('table','index','trigger') "
                                   "and name not like 'sqlite%' order by name")),
         (QStringList{"d_answer", "d_answer_learner_time", "d_answer_learner_word", "d_answer_miss",
-                     "d_answer_test", "d_answer_word", "d_learner", "d_learner_account", "d_test",
-                     "d_test_end", "d_test_learner", "d_type", "d_type_delete_words", "d_word",
-                     "d_word_list_order"}));
+                     "d_answer_test", "d_answer_word", "d_learner", "d_learner_account", "d_sentence",
+                     "d_test", "d_test_end", "d_test_learner", "d_type", "d_type_delete_words", "d_word",
+                     "d_word_delete_sentence", "d_word_list_order"}));
     QCOMPARE(rows(file, QStringLiteral("select count(*) from d_type")), QStringList{"0"});
     // Nothing but the database is left in the folder (no temporary or journal files).
     QCOMPARE(QDir(dir.filePath(QStringLiteral("nested/folder"))).entryList(QDir::Files | QDir::Hidden),
@@ -480,10 +480,10 @@ void TestTools::versionAndUpgrade()
     const QStringList words = rows(file, QStringLiteral("select * from d_word order by word_id"));
     CommandRun run;
     const QList<std::pair<QStringList, QString>> steps{
-        {{"version"}, "data/data.db: version 1; \"spelldeck-db upgrade\" brings it to version 2.\n"},
-        {{"upgrade"}, "Upgraded data/data.db from version 1 to version 2.\n"},
-        {{"version"}, "data/data.db: version 2, the newest this Spelldeck knows.\n"},
-        {{"upgrade"}, "data/data.db is at version 2 already.\n"},
+        {{"version"}, "data/data.db: version 1; \"spelldeck-db upgrade\" brings it to version 3.\n"},
+        {{"upgrade"}, "Upgraded data/data.db from version 1 to version 3.\n"},
+        {{"version"}, "data/data.db: version 3, the newest this Spelldeck knows.\n"},
+        {{"upgrade"}, "data/data.db is at version 3 already.\n"},
     };
     for (const auto &[arguments, output] : steps) {
         QVERIFY(runCommand(dir.path(), arguments, &run));
@@ -491,17 +491,17 @@ void TestTools::versionAndUpgrade()
         QCOMPARE(run.output, output);
         QCOMPARE(run.exitCode, 0);
     }
-    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"2"});
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"3"});
     QCOMPARE(rows(file, QStringLiteral("select * from d_word order by word_id")), words);
 
     // A newer file is reported and left alone.
     rows(file, QStringLiteral("pragma user_version = 5"));
     QVERIFY(runCommand(dir.path(), {"version", "--database", file}, &run));
-    QCOMPARE(run.output, file + ": version 5, made by a newer Spelldeck (this one knows up to version 2).\n");
+    QCOMPARE(run.output, file + ": version 5, made by a newer Spelldeck (this one knows up to version 3).\n");
     QVERIFY(runCommand(dir.path(), {"upgrade", "--database", file}, &run));
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.errors, "spelldeck-db: " + file +
-                             " is version 5, made by a newer Spelldeck; this one knows up to version 2 and "
+                             " is version 5, made by a newer Spelldeck; this one knows up to version 3 and "
                              "leaves it as it is.\n");
     QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"5"});
 }
