@@ -46,7 +46,8 @@ inline QStringList filesBelow(const QString &folder)
     return files;
 }
 
-// The entries as "word", or "word <- kind:path" with paths below `folder` written relative to it.
+// The entries as "word", or "word <- kind:path" with paths below `folder` written relative to it, each
+// followed by " / sentence" when it has one.
 inline QStringList described(const Exchange::WordList &list, const QString &folder = {})
 {
     QStringList result;
@@ -65,6 +66,8 @@ inline QStringList described(const Exchange::WordList &list, const QString &fold
             result << entry.word + QStringLiteral(" <- member:") + path;
             break;
         }
+        if (!entry.sentence.isEmpty())
+            result.last() += QStringLiteral(" / ") + entry.sentence;
     }
     return result;
 }

@@ -47,12 +47,13 @@ void TestDelimitedWords::libcsvOpensOnFirstUse()
 
 void TestDelimitedWords::csvFixture()
 {
-    // A header, blanks around a word, a quoted comma, doubled quotes, a missing recording and a third
-    // column.
+    // A header, blanks around a word, a quoted comma, doubled quotes, a missing recording and a
+    // sentence in the third column.
     const QString fixtures = QStringLiteral(SPELLDECK_FIXTURES);
     const WordList list = readDelimitedFile(TestFiles::fixture("exchange/words.csv"));
-    QCOMPARE(TestFiles::described(list, fixtures), (QStringList{"cat <- file:cat.mp3", "ice cream, vanilla",
-                                                                "say \"hi\"", "house <- file:house.mp3"}));
+    QCOMPARE(TestFiles::described(list, fixtures),
+             (QStringList{"cat <- file:cat.mp3", "ice cream, vanilla", "say \"hi\"",
+                          "house <- file:house.mp3 / a note"}));
     QCOMPARE(list.name, QStringLiteral("words"));
     QVERIFY(list.entries.at(0).recording.path.startsWith('/'));
 }
@@ -133,6 +134,19 @@ void TestDelimitedWords::rows_data()
         << QStringList{"ice cream <- file:sub/cat.mp3", "fish and chips"};
     QTest::newRow("tab-separated content in a .csv")
         << "a.csv" << QByteArray("ice cream\tsub/cat.mp3\n") << QStringList{"ice cream <- file:sub/cat.mp3"};
+    QTest::newRow("sentences in the third column")
+        << "a.csv"
+        << QByteArray("word,recording,sentence\nthere,,Put it over there.\ntheir,sub/cat.mp3,"
+                      "\"They took their coats, \"\"all\"\" of them.\"\nthey're\n")
+        << QStringList{"there / Put it over there.",
+                       "their <- file:sub/cat.mp3 / They took their coats, \"all\" of them.", "they're"};
+    QTest::newRow("a sentence laid over lines and blanks, non-ASCII")
+        << "a.tsv"
+        << QByteArray("B\xC3\xA4r\t\t\"  Der B\xC3\xA4r\n  schl\xC3\xA4"
+                      "ft.  \"\textra\n")
+        << QStringList{QStringLiteral("Bär / Der Bär schläft.")};
+    QTest::newRow("an empty third column is no sentence")
+        << "a.csv" << QByteArray("cat,,   \n") << QStringList{"cat"};
 }
 
 void TestDelimitedWords::rows()
@@ -174,6 +188,8 @@ void TestDelimitedWords::refused_data()
                               << "Line 2 of \"{file}\" holds a NUL character: it is not a text file.";
     QTest::newRow("word too long") << "a.csv" << QByteArray("word\ncat\n") + QByteArray(256, 'w') + ",x\n"
                                    << "Line 3 of \"{file}\": the word is longer than 255 characters.";
+    QTest::newRow("sentence too long") << "a.csv" << QByteArray("cat\ndog,,") + QByteArray(256, 's') + "\n"
+                                       << "Line 2 of \"{file}\": the sentence is longer than 255 characters.";
     QTest::newRow("recording without a word") << "a.csv" << QByteArray("cat,\n  ,dog.mp3\n")
                                               << "Line 2 of \"{file}\": the first column holds no word.";
     QTest::newRow("empty") << "a.csv" << QByteArray() << "There are no words in \"{file}\".";

@@ -58,11 +58,14 @@ void TestKvtmlWords::wordsOfTheFixture_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("words"); // recordings relative to the fixtures' folder
-    // An entry without a translation in the language is left out; a missing sound file is no recording.
-    QTest::newRow("the first language when none is chosen")
-        << "" << QStringList{"cat <- file:cat.mp3", "house", "fish & chips"};
-    QTest::newRow("English") << "0" << QStringList{"cat <- file:cat.mp3", "house", "fish & chips"};
-    QTest::newRow("German") << "1" << QStringList{"Katze", "Haus <- file:house.mp3", "Maus"};
+    // An entry without a translation in the language is left out; a missing sound file is no recording;
+    // the translation's first example is the word's sentence.
+    const QStringList english{"cat <- file:cat.mp3 / The cat sat on the mat.", "house",
+                              "fish & chips / Fish & chips, please."};
+    QTest::newRow("the first language when none is chosen") << "" << english;
+    QTest::newRow("English") << "0" << english;
+    QTest::newRow("German") << "1"
+                            << QStringList{"Katze", "Haus <- file:house.mp3 / Das Haus ist alt.", "Maus"};
 }
 
 void TestKvtmlWords::wordsOfTheFixture()
@@ -196,6 +199,11 @@ void TestKvtmlWords::refused_data()
                       QByteArray(256, 'w') + "</text></translation></entry>\n")
         << "0"
         << "Entry 12 of \"{file}\": the word is longer than 255 characters.";
+    QTest::newRow("example too long")
+        << vocabulary("<entry id=\"4\"><translation id=\"0\"><text>cat</text><example>" +
+                      QByteArray(256, 's') + "</example></translation></entry>\n")
+        << "0"
+        << "Entry 4 of \"{file}\": the sentence is longer than 255 characters.";
 }
 
 void TestKvtmlWords::refused()

@@ -7,9 +7,13 @@
 #include "Exceptions.h"
 #include "ExchangeTestFiles.h"
 #include "ImportedRecordings.h"
+#include "PackageArchive.h"
 #include "PackageReader.h"
 #include "PackageWriter.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -167,6 +171,9 @@ class TestPackage : public QObject
 private slots:
     void recordingsOfTheFixtureAreBroughtInOnce();
     void writtenPackageReadsBack();
+    void sentencesChooseTheFormat();
+    void sentencesRead_data();
+    void sentencesRead();
     void writingReplacesAFileAtOnce();
     void writingRefused_data();
     void writingRefused();
@@ -250,6 +257,58 @@ void TestPackage::writtenPackageReadsBack()
     QCOMPARE(TestFiles::contents(paths.at(2)), QByteArray("ice cream recording"));
     QCOMPARE(TestFiles::contents(paths.at(3)), QByteArray("ice-cream recording"));
     QCOMPARE(TestFiles::contents(paths.at(7)), QByteArray("cat recording"));
+}
+
+void TestPackage::sentencesChooseTheFormat()
+{
+    QTemporaryDir dir;
+    QVERIFY(TestFiles::write(dir.filePath("cat.mp3"), "cat recording"));
+    QList<TData> words{word("their", dir.filePath("cat.mp3")), word("there", ""), word("they're", "")};
+    const QString without = dir.filePath("without.spelldeck");
+    writePackage(without, "Homophones", words, "/nowhere/");
+    // Without sentences, the first format: every earlier version reads it.
+    QCOMPARE(QJsonDocument::fromJson(PackageArchive(without).read("spelldeck.json")).object().value("format"),
+             QJsonValue(1));
+
+    words[0].Sentence = QStringLiteral("They took their coats.");
+    words[2].Sentence = QStringLiteral("They're \"late\" again, aren't they?");
+    const QString with = dir.filePath("with.spelldeck");
+    writePackage(with, "Homophones", words, "/nowhere/");
+    const QJsonObject manifest =
+        QJsonDocument::fromJson(PackageArchive(with).read("spelldeck.json")).object();
+    QCOMPARE(manifest.value("format"), QJsonValue(2));
+    // Only a word with a sentence carries one.
+    QVERIFY(!manifest.value("words").toArray().at(1).toObject().contains("sentence"));
+    QCOMPARE(TestFiles::described(readPackage(with)),
+             (QStringList{"their <- member:sounds/their.mp3 / They took their coats.", "there",
+                          "they're / They're \"late\" again, aren't they?"}));
+}
+
+void TestPackage::sentencesRead_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("format 2") << manifest(R"({"word": "their", "sentence": "They took their coats."},
+                                            {"word": "there", "sentence": null}, {"word": "bear"})",
+                                          R"("format": 2)")
+                              << QStringList{"their / They took their coats.", "there", "bear"};
+    QTest::newRow("format 2, blanks and line breaks")
+        << manifest(R"({"word": "Bär", "sentence": "  Der Bär\n\tschläft. "})", R"("format": 2)")
+        << QStringList{QStringLiteral("Bär / Der Bär schläft.")};
+    // Format 1 knows no sentences: a field of that name is not one.
+    QTest::newRow("format 1 ignores the field")
+        << manifest(R"({"word": "their", "sentence": "They took their coats."})", R"("format": 1)")
+        << QStringList{"their"};
+}
+
+void TestPackage::sentencesRead()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, words);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("list.spelldeck");
+    QVERIFY(makeZip(file, {manifestMember(json)}));
+    QCOMPARE(TestFiles::described(readPackage(file)), words);
 }
 
 void TestPackage::writingReplacesAFileAtOnce()
@@ -506,6 +565,13 @@ void TestPackage::hostileArchives_data()
     QTest::newRow("a recording that is no text")
         << manifestOnly(manifest(R"({"word": "cat", "recording": 3})")) << Damage::None << defaults
         << "Word 1 of \"{file}\": its recording is not text.";
+    QTest::newRow("a sentence that is no text")
+        << manifestOnly(manifest(R"({"word": "cat", "sentence": ["The cat."]})", R"("format": 2)"))
+        << Damage::None << defaults << "Word 1 of \"{file}\": its sentence is not text.";
+    QTest::newRow("a sentence too long")
+        << manifestOnly(manifest("{\"word\": \"cat\", \"sentence\": \"" + QByteArray(256, 's') + "\"}",
+                                 R"("format": 2)"))
+        << Damage::None << defaults << "Word 1 of \"{file}\": the sentence is longer than 255 characters.";
     QTest::newRow("a recording missing from the archive")
         << QList<Member>{manifestMember(catAndDog), {"sounds/cat.mp3", cat}} << Damage::None << defaults
         << "Word 2 of \"{file}\" (\"dog\"): its recording \"sounds/dog.mp3\" is missing from the package.";

@@ -128,6 +128,7 @@ private Q_SLOTS:
     void listsTheVoices();
     void importSpeaksWordsWithoutARecording_data();
     void importSpeaksWordsWithoutARecording();
+    void sentencesSurviveExportAndImport();
     void commandHelp_data();
     void commandHelp();
     void commandFailures_data();
@@ -468,6 +469,50 @@ void TestTools::importSpeaksWordsWithoutARecording()
     const QByteArray mp3 = contents(dir.filePath(QStringLiteral("school/data/sounds/apple.mp3")));
     QVERIFY(mp3.size() > 500);
     QVERIFY(mp3.left(400).contains("Xing") || mp3.left(400).contains("Info"));
+}
+
+void TestTools::sentencesSurviveExportAndImport()
+{
+    QTemporaryDir dir;
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {}, &run));
+    QFile words(dir.filePath(QStringLiteral("homophones.csv")));
+    QVERIFY(words.open(QIODevice::WriteOnly));
+    words.write("word,recording,sentence\n"
+                "their,,They took their coats.\n"
+                "there,,\"Put it \"\"over there\"\", please.\"\n"
+                "bare\n");
+    words.close();
+    QVERIFY(runCommand(dir.path(), {"import", "homophones.csv", "--speak"}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QString first = dir.filePath(QStringLiteral("data/data.db"));
+    const QString sentences = QStringLiteral(
+        "select w.word_name, s.sentence from d_word w join d_sentence s on s.word_id = w.word_id "
+        "order by w.word_order");
+    QCOMPARE(rows(first, sentences),
+             (QStringList{"their|They took their coats.", "there|Put it \"over there\", please."}));
+    // Spoken as the word, the sentence and the word again: far longer than a word alone.
+    const qint64 alone = QFileInfo(dir.filePath(QStringLiteral("data/sounds/bare.mp3"))).size();
+    QVERIFY(alone > 0);
+    QVERIFY2(QFileInfo(dir.filePath(QStringLiteral("data/sounds/their.mp3"))).size() > 3 * alone,
+             qPrintable(QString::number(alone)));
+
+    // Exported, then imported into a file of the first release, which gains the sentences' table.
+    QVERIFY(runCommand(dir.path(), {"export", "homophones", "homophones.spelldeck"}, &run));
+    QCOMPARE(run.exitCode, 0);
+    const QString old = dir.filePath(QStringLiteral("old/data.db"));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("old"))));
+    QVERIFY(QFile::copy(QStringLiteral(SPELLDECK_FIXTURES "/schema/version1.db"), old));
+    QFile::setPermissions(old, QFile::ReadOwner | QFile::WriteOwner);
+    QVERIFY(runCommand(dir.path(), {"import", "homophones.spelldeck", "--database", "old/data.db"}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(rows(old, QStringLiteral("pragma user_version")), QStringList{"3"});
+    QCOMPARE(rows(old, sentences),
+             (QStringList{"their|They took their coats.", "there|Put it \"over there\", please."}));
+    QCOMPARE(rows(old, QStringLiteral("select word_name from d_word where type_id = 3 order by word_order")),
+             (QStringList{"their", "there", "bare"}));
 }
 
 void TestTools::versionAndUpgrade()
