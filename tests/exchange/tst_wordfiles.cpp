@@ -73,12 +73,14 @@ void TestWordFiles::readsEachFixture_data()
     QTest::newRow("CSV") << "words.csv"
                          << "words"
                          << QStringList{"cat <- file:cat.mp3", "ice cream, vanilla", "say \"hi\"",
-                                        "house <- file:house.mp3"};
+                                        "house <- file:house.mp3 / a note"};
     QTest::newRow("tab-separated") << "words.tsv"
                                    << "words"
                                    << QStringList{"cat <- file:cat.mp3", "house <- file:house.mp3", "mouse"};
     QTest::newRow("KVTML") << "words.kvtml"
-                           << "words" << QStringList{"cat <- file:cat.mp3", "house", "fish & chips"};
+                           << "words"
+                           << QStringList{"cat <- file:cat.mp3 / The cat sat on the mat.", "house",
+                                          "fish & chips / Fish & chips, please."};
     QTest::newRow("package") << "words.spelldeck"
                              << "Pets and places"
                              << QStringList{"cat <- member:sounds/cat.mp3",
