@@ -195,10 +195,6 @@
         <translation>%1 hat keine Formatversion.</translation>
     </message>
     <message>
-        <source>it is in format %1, and this version of Spelldeck reads format %2 only.</source>
-        <translation>Es hat das Format %1, und diese Version von Spelldeck liest nur Format %2.</translation>
-    </message>
-    <message>
         <source>its name is not text.</source>
         <translation>Sein Name ist kein Text.</translation>
     </message>
@@ -309,6 +305,26 @@
     <message>
         <source>%1 was refused: its entities expand to more than %2 characters in all.</source>
         <translation>%1 wurde abgelehnt: Seine Entitäten ergeben zusammen mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>it is in format %1, and this version of Spelldeck reads formats %2 to %3.</source>
+        <translation>sie hat das Format %1, und diese Version von Spelldeck liest die Formate %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>%1: its sentence is not text.</source>
+        <translation>%1: Sein Satz ist kein Text.</translation>
+    </message>
+    <message>
+        <source>%1: the sentence holds a NUL character.</source>
+        <translation>%1: Der Satz enthält ein NUL-Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1: the sentence is longer than %2 characters.</source>
+        <translation>%1: Der Satz ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1: the word holds a NUL character.</source>
+        <translation>%1: Das Wort enthält ein NUL-Zeichen.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1050,18 @@
     <message>
         <source>Clearer English voices are not installed (Flite)</source>
         <translation>Deutlichere englische Stimmen sind nicht installiert (Flite)</translation>
+    </message>
+    <message>
+        <source>Se&amp;ntence:</source>
+        <translation>Sa&amp;tz:</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>A sentence with the word, for words that sound like others: Speak then says the word, the sentence and the word again</source>
+        <translation>Ein Satz mit dem Wort, für Wörter, die wie andere klingen: Sprechen sagt dann das Wort, den Satz und noch einmal das Wort</translation>
     </message>
 </context>
 <context>

@@ -195,10 +195,6 @@
         <translation>%1 n’a pas de version de format.</translation>
     </message>
     <message>
-        <source>it is in format %1, and this version of Spelldeck reads format %2 only.</source>
-        <translation>il est au format %1, et cette version de Spelldeck ne lit que le format %2.</translation>
-    </message>
-    <message>
         <source>its name is not text.</source>
         <translation>son nom n’est pas du texte.</translation>
     </message>
@@ -309,6 +305,26 @@
     <message>
         <source>%1 was refused: its entities expand to more than %2 characters in all.</source>
         <translation>%1 a été refusé : ses entités donnent en tout plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>it is in format %1, and this version of Spelldeck reads formats %2 to %3.</source>
+        <translation>il est au format %1, et cette version de Spelldeck lit les formats %2 à %3.</translation>
+    </message>
+    <message>
+        <source>%1: its sentence is not text.</source>
+        <translation>%1 : sa phrase n’est pas du texte.</translation>
+    </message>
+    <message>
+        <source>%1: the sentence holds a NUL character.</source>
+        <translation>%1 : la phrase contient un caractère NUL.</translation>
+    </message>
+    <message>
+        <source>%1: the sentence is longer than %2 characters.</source>
+        <translation>%1 : la phrase dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>%1: the word holds a NUL character.</source>
+        <translation>%1 : le mot contient un caractère NUL.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1050,18 @@
     <message>
         <source>Clearer English voices are not installed (Flite)</source>
         <translation>Les voix anglaises plus claires ne sont pas installées (Flite)</translation>
+    </message>
+    <message>
+        <source>Se&amp;ntence:</source>
+        <translation>P&amp;hrase :</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <source>A sentence with the word, for words that sound like others: Speak then says the word, the sentence and the word again</source>
+        <translation>Une phrase avec le mot, pour les mots qui se prononcent comme d’autres : Prononcer dit alors le mot, la phrase, puis le mot à nouveau</translation>
     </message>
 </context>
 <context>
