@@ -51,10 +51,24 @@ inline void checkWord(const QString &word)
     }
 }
 
+// A sentence may be empty; otherwise it keeps the same rules as a word, its blanks single.
+inline void checkSentence(const QString &sentence)
+{
+    if (sentence.size() > Exchange::kMaxWordLength)
+        broken("a sentence within the rules", sentence);
+    try {
+        if (Exchange::checkedSentence(sentence, QStringLiteral("fuzz")) != sentence)
+            broken("a sentence as the rules would keep it", sentence);
+    } catch (const Exception &e) {
+        broken("a sentence the rules accept", e.message());
+    }
+}
+
 inline void checkList(const Exchange::WordList &list, bool inPackage)
 {
     for (const Exchange::WordEntry &entry : list.entries) {
         checkWord(entry.word);
+        checkSentence(entry.sentence);
         if (entry.recording.kind == Exchange::RecordingSource::PackageMember &&
             (!inPackage || !Exchange::isInSoundFolder(entry.recording.path)))
             broken("a recording inside the package's sound folder", entry.recording.path);

@@ -12,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const Exchange::Manifest manifest = Exchange::parseManifest(json, QStringLiteral("fuzz.spelldeck"));
         for (const Exchange::ManifestWord &word : manifest.words) {
             Fuzz::checkWord(word.word);
+            Fuzz::checkSentence(word.sentence);
             if (!word.recording.isEmpty() && !Exchange::isInSoundFolder(word.recording))
                 Fuzz::broken("a recording inside the package's sound folder", word.recording);
         }
