@@ -16,6 +16,7 @@
 namespace {
 
 constexpr auto kDriver = "QSQLITE";
+constexpr auto kServerDriver = "QPSQL";
 
 QString uniqueConnectionName()
 {
@@ -101,21 +102,53 @@ void Connection::setDatabasePath(const QString &path)
     m_path = path;
 }
 
+void Connection::setServer(const ServerAddress &server)
+{
+    close();
+    // The driver of a name is fixed when it is added: a new one for the server.
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::removeDatabase(m_name);
+    m_server = server;
+    m_onServer = true;
+}
+
 void Connection::setBusyTimeout(int milliseconds)
 {
     m_busyTimeout = milliseconds;
-    if (m_connected)
+    if (!m_connected)
+        return;
+    // The server waits for another's lock as the file waits for another program's.
+    // (The server's driver prepares every statement, and "set" cannot be prepared.)
+    if (m_onServer)
+        run(database(), QStringLiteral("select set_config('lock_timeout', ?, false)"),
+            {QString::number(milliseconds)})
+            .finish();
+    else
         run(database(), QStringLiteral("pragma busy_timeout = %1").arg(milliseconds), {}).finish();
 }
 
 void Connection::open()
 {
     close();
-    QSqlDatabase db = QSqlDatabase::contains(m_name)
-                          ? QSqlDatabase::database(m_name, false)
-                          : QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_name);
+    QSqlDatabase db =
+        QSqlDatabase::contains(m_name)
+            ? QSqlDatabase::database(m_name, false)
+            : QSqlDatabase::addDatabase(QString::fromLatin1(m_onServer ? kServerDriver : kDriver), m_name);
     if (!db.isValid())
         raise(db.lastError());
+    if (m_onServer) {
+        db.setHostName(m_server.host);
+        if (m_server.port > 0)
+            db.setPort(m_server.port);
+        db.setDatabaseName(m_server.name);
+        db.setUserName(m_server.user);
+        db.setConnectOptions(m_server.options);
+        if (!db.open())
+            raise(db.lastError());
+        m_connected = true;
+        setBusyTimeout(m_busyTimeout);
+        return;
+    }
     db.setDatabaseName(readWriteUri(m_path));
     // Read-write, never create; wait for another process's lock before giving up.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout));
@@ -243,8 +276,16 @@ void Query::open()
 void Query::execSQL()
 {
     close();
-    QSqlQuery query = run(m_connection.database(), m_sql, m_values);
-    m_lastInsertId = query.lastInsertId().toLongLong();
+    // The server's driver reads a new id with lastval(), wrong when a trigger inserts too: the insert
+    // returns its row instead, whose first column is the id.
+    const bool returning =
+        m_connection.onServer() && m_sql.trimmed().startsWith(QLatin1String("insert"), Qt::CaseInsensitive);
+    QSqlQuery query =
+        run(m_connection.database(), returning ? m_sql + QStringLiteral(" returning *") : m_sql, m_values);
+    if (returning)
+        m_lastInsertId = query.next() ? query.value(0).toLongLong() : 0;
+    else
+        m_lastInsertId = query.lastInsertId().toLongLong();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -303,7 +344,13 @@ void Table::post()
         sql = QStringLiteral("insert into ") + table + QLatin1Char('(') + columns.join(QLatin1Char(',')) +
               QStringLiteral(") values(") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
     }
+    // The stored row, with the identifier the database assigned, becomes the table's last row: on a
+    // server the insert returns it, on the file it is read back by its rowid.
+    const bool server = m_connection.onServer();
+    if (server)
+        sql += QStringLiteral(" returning *");
     QSqlQuery insert(db);
+    insert.setForwardOnly(true);
     if (!insert.prepare(sql))
         raise(insert.lastError());
     // Values travel as bound text, an empty text as an empty text (never NULL).
@@ -311,17 +358,19 @@ void Table::post()
         insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
     if (!insert.exec())
         raise(insert.lastError());
-    const QVariant rowId = insert.lastInsertId();
-    insert.finish();
-
-    // The stored row, with the identifier the database assigned, becomes the table's last row.
     QSqlQuery stored(db);
-    stored.setForwardOnly(true);
-    if (!stored.prepare(QStringLiteral("select * from ") + table + QStringLiteral(" where rowid = ?")))
-        raise(stored.lastError());
-    stored.addBindValue(rowId);
-    if (!stored.exec())
-        raise(stored.lastError());
+    if (server) {
+        stored = std::move(insert);
+    } else {
+        const QVariant rowId = insert.lastInsertId();
+        insert.finish();
+        stored.setForwardOnly(true);
+        if (!stored.prepare(QStringLiteral("select * from ") + table + QStringLiteral(" where rowid = ?")))
+            raise(stored.lastError());
+        stored.addBindValue(rowId);
+        if (!stored.exec())
+            raise(stored.lastError());
+    }
     if (stored.next()) {
         const QSqlRecord record = stored.record();
         for (const QString &column : std::as_const(m_columns)) {

@@ -11,8 +11,19 @@
 class QSqlDatabase;
 class QSqlError;
 
+// A PostgreSQL server to connect to instead of the file, as Qt's driver takes it.
+struct ServerAddress
+{
+    QString host; // a host name, or the folder of a Unix socket; empty for libpq's default
+    int port = 0; // 0 for libpq's default
+    QString name; // the database
+    QString user;
+    QString options; // further libpq options, "key=value;key=value"
+};
+
 // The database connection shared by every statement component. Opening never creates the file:
-// a missing file, or one that is not a database, fails with the provider's text.
+// a missing file, or one that is not a database, fails with the provider's text. On a server, a
+// failure to connect fails with the driver's text.
 class Connection
 {
 public:
@@ -24,6 +35,9 @@ public:
     // The database file, relative paths taken against the current directory when connecting.
     void setDatabasePath(const QString &path);
     const QString &databasePath() const { return m_path; }
+    // A server in place of the file, from the next opening on.
+    void setServer(const ServerAddress &server);
+    bool onServer() const { return m_onServer; }
     // How long a statement waits for another process's lock; applies at once when connected.
     void setBusyTimeout(int milliseconds);
     int busyTimeout() const { return m_busyTimeout; }
@@ -38,6 +52,8 @@ public:
 private:
     QString m_name;
     QString m_path;
+    ServerAddress m_server;
+    bool m_onServer = false;
     int m_busyTimeout = 5000;
     bool m_connected = false;
 };
@@ -113,7 +129,8 @@ public:
     void open();
     // Runs the statement and commits it; a statement that matches no row is not an error.
     void execSQL();
-    // The rowid the last insert run by execSQL() created.
+    // The id the last insert run by execSQL() created: the rowid on the file, the first column of the
+    // row it returned on a server.
     qint64 lastInsertId() const { return m_lastInsertId; }
 
 private:

@@ -308,7 +308,8 @@ QString OfList()
 
 QString Set()
 {
-    return QStringLiteral("insert or replace into d_sentence(word_id, sentence) values(?, ?)");
+    return QStringLiteral("insert into d_sentence(word_id, sentence) values(?, ?)"
+                          " on conflict (word_id) do update set sentence = excluded.sentence");
 }
 
 QString Remove()

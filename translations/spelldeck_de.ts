@@ -680,6 +680,45 @@
     </message>
 </context>
 <context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The database settings in &quot;%1&quot; cannot be read.</source>
+        <translation>Die Datenbankeinstellungen in &quot;%1&quot; können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the file is not in the settings format</source>
+        <translation>die Datei hat nicht das Format einer Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>passwords are not kept here; put them in ~/.pgpass or the service file</source>
+        <translation>Passwörter gehören nicht hierher, sondern in ~/.pgpass oder die Dienstdatei</translation>
+    </message>
+    <message>
+        <source>this key is not one Spelldeck knows</source>
+        <translation>diesen Schlüssel kennt Spelldeck nicht</translation>
+    </message>
+    <message>
+        <source>no driver is named; it must be sqlite or postgresql</source>
+        <translation>es ist kein Treiber genannt; er muss sqlite oder postgresql sein</translation>
+    </message>
+    <message>
+        <source>the driver &quot;%1&quot; is unknown; it must be sqlite or postgresql</source>
+        <translation>der Treiber &quot;%1&quot; ist unbekannt; er muss sqlite oder postgresql sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number</source>
+        <translation>&quot;%1&quot; ist keine Portnummer</translation>
+    </message>
+    <message>
+        <source>the server&apos;s database is named neither by a service nor by a name</source>
+        <translation>die Datenbank des Servers ist weder durch einen Dienst noch durch einen Namen angegeben</translation>
+    </message>
+    <message>
+        <source>The database settings in &quot;%1&quot; cannot be used: %2 (key &quot;%3&quot;).</source>
+        <translation>Die Datenbankeinstellungen in &quot;%1&quot; sind nicht verwendbar: %2 (Schlüssel &quot;%3&quot;).</translation>
+    </message>
+</context>
+<context>
     <name>Synthesizer</name>
     <message>
         <source>Speech synthesis is not available: its data (espeak-ng-data) is missing from &quot;%1&quot;.</source>

@@ -680,6 +680,45 @@
     </message>
 </context>
 <context>
+    <name>ServerSettings</name>
+    <message>
+        <source>The database settings in &quot;%1&quot; cannot be read.</source>
+        <translation>Les réglages de base de données de « %1 » ne peuvent pas être lus.</translation>
+    </message>
+    <message>
+        <source>the file is not in the settings format</source>
+        <translation>le fichier n’est pas au format des réglages</translation>
+    </message>
+    <message>
+        <source>passwords are not kept here; put them in ~/.pgpass or the service file</source>
+        <translation>les mots de passe n’ont pas leur place ici ; mettez-les dans ~/.pgpass ou le fichier de services</translation>
+    </message>
+    <message>
+        <source>this key is not one Spelldeck knows</source>
+        <translation>Spelldeck ne connaît pas cette clé</translation>
+    </message>
+    <message>
+        <source>no driver is named; it must be sqlite or postgresql</source>
+        <translation>aucun pilote n’est indiqué ; ce doit être sqlite ou postgresql</translation>
+    </message>
+    <message>
+        <source>the driver &quot;%1&quot; is unknown; it must be sqlite or postgresql</source>
+        <translation>le pilote « %1 » est inconnu ; ce doit être sqlite ou postgresql</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a port number</source>
+        <translation>« %1 » n’est pas un numéro de port</translation>
+    </message>
+    <message>
+        <source>the server&apos;s database is named neither by a service nor by a name</source>
+        <translation>la base de données du serveur n’est indiquée ni par un service ni par un nom</translation>
+    </message>
+    <message>
+        <source>The database settings in &quot;%1&quot; cannot be used: %2 (key &quot;%3&quot;).</source>
+        <translation>Les réglages de base de données de « %1 » sont inutilisables : %2 (clé « %3 »).</translation>
+    </message>
+</context>
+<context>
     <name>Synthesizer</name>
     <message>
         <source>Speech synthesis is not available: its data (espeak-ng-data) is missing from &quot;%1&quot;.</source>

@@ -1,0 +1,217 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The word lists on a PostgreSQL server, through the same statements as the file: the schema made
+// and versioned there, new ids read back from the insert itself, the removal rules, and the failures
+// a server has of its own. Runs on the throwaway server whose socket folder SPELLDECK_TEST_SERVER
+// names (scripts/test-server.sh starts one); skips without it.
+#include "Catalogue.h"
+#include "Dataset.h"
+#include "Exceptions.h"
+#include "Schema.h"
+#include "Sentences.h"
+#include "uGlobal.h"
+
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+
+QString socketFolder()
+{
+    return QString::fromLocal8Bit(qgetenv("SPELLDECK_TEST_SERVER"));
+}
+
+ServerAddress address(const QString &database)
+{
+    return {socketFolder(), 0, database, QStringLiteral("spelldeck"), QStringLiteral("connect_timeout=5")};
+}
+
+// A database of its own on the server for one case, removed again after it.
+class ServerDatabase
+{
+public:
+    ServerDatabase() : m_name(QStringLiteral("t%1").arg(QRandomGenerator::global()->generate64()))
+    {
+        m_admin.setServer(address(QStringLiteral("postgres")));
+        // Not a statement the driver can prepare: run as it stands.
+        QSqlQuery create(m_admin.database());
+        if (!create.exec(QStringLiteral("create database ") + m_name))
+            qFatal("cannot make a database on the test server: %s", qPrintable(create.lastError().text()));
+        connection.setServer(address(m_name));
+    }
+    ~ServerDatabase()
+    {
+        connection.close();
+        try {
+            QSqlQuery(m_admin.database())
+                .exec(QStringLiteral("drop database ") + m_name + QStringLiteral(" with (force)"));
+        } catch (const Exception &) {
+            // The server went away with the case; the cluster goes with the run.
+        }
+    }
+    QStringList rows(const QString &sql)
+    {
+        QSqlQuery query(connection.database());
+        if (!query.exec(sql))
+            return {QStringLiteral("cannot run: ") + sql};
+        QStringList result;
+        while (query.next()) {
+            QStringList row;
+            for (int i = 0; i < query.record().count(); ++i)
+                row << query.value(i).toString();
+            result << row.join(QLatin1Char('|'));
+        }
+        return result;
+    }
+    void exec(const QString &sql)
+    {
+        QSqlQuery query(connection.database());
+        if (!query.exec(sql))
+            QTest::qFail(qPrintable(query.lastError().text()), __FILE__, __LINE__);
+    }
+    const QString &name() const { return m_name; }
+
+    Connection connection;
+
+private:
+    QString m_name;
+    Connection m_admin;
+};
+
+} // namespace
+
+class TestServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void schemaIsMadeAndVersioned();
+    void theListsStatementsWorkAsOnTheFile();
+    void removalRulesHold();
+    void failuresGiveTheServersText_data();
+    void failuresGiveTheServersText();
+};
+
+void TestServer::initTestCase()
+{
+    if (socketFolder().isEmpty())
+        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
+}
+
+void TestServer::schemaIsMadeAndVersioned()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    QCOMPARE(Schema::version(db), 0);
+    Schema::create(db);
+    QCOMPARE(Schema::version(db), 3);
+    QCOMPARE(
+        server.rows(QStringLiteral("select tablename from pg_tables where schemaname = 'public' order by 1")),
+        (QStringList{"d_answer", "d_learner", "d_schema", "d_sentence", "d_test", "d_test_end", "d_type",
+                     "d_word"}));
+    QCOMPARE(server.rows(QStringLiteral("select tgname from pg_trigger where not tgisinternal order by 1")),
+             (QStringList{"d_type_delete_words", "d_word_delete_sentence"}));
+    // Upgrading the newest does nothing.
+    QCOMPARE(Schema::upgrade(db), 3);
+    QCOMPARE(server.rows(QStringLiteral("select version from d_schema")), QStringList{"3"});
+}
+
+void TestServer::theListsStatementsWorkAsOnTheFile()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    Schema::create(db);
+    Table table(server.connection);
+    const QString week = Catalogue::AppendList(table, QStringLiteral("Week 'one'"));
+    QCOMPARE(week, QStringLiteral("1"));
+    Query query(server.connection);
+    QStringList ids;
+    for (const QString &word : {QStringLiteral("their"), QStringLiteral("Größe"), QStringLiteral("it's")}) {
+        query.setSQL(
+            Catalogue::InsertWord(word, QStringLiteral("data/sounds/x.mp3"), week, qint32(ids.size() + 1)));
+        query.execSQL();
+        ids << QString::number(query.lastInsertId());
+    }
+    QCOMPARE(ids, (QStringList{"1", "2", "3"}));
+    query.setSQL(Catalogue::UpdateWord(QStringLiteral("there"), QString(), ids.at(0)));
+    query.execSQL();
+    query.setSQL(Catalogue::SetWordOrder(9, ids.at(1)));
+    query.execSQL();
+    query.setSQL(Catalogue::RenameList(QStringLiteral("Week \"1\""), week));
+    query.execSQL();
+    query.setSQL(Catalogue::ListWords(week));
+    query.open();
+    QStringList words;
+    for (; !query.eof(); query.next()) {
+        const TData word = dataFromRow(query);
+        words << word.ID + QLatin1Char('|') + word.Name + QLatin1Char('|') + word.Sound;
+    }
+    QCOMPARE(words, (QStringList{"1|there|", "3|it's|data/sounds/x.mp3", "2|Größe|data/sounds/x.mp3"}));
+    query.setSQL(Catalogue::ListLists());
+    query.open();
+    QCOMPARE(typeDataFromRow(query).Name, QStringLiteral("Week \"1\""));
+
+    // Sentences, set and replaced with the same statement as on the file.
+    Sentences::store(server.connection, ids.at(0), QStringLiteral("Put it over there."));
+    Sentences::store(server.connection, ids.at(0), QStringLiteral("They went there."));
+    QCOMPARE(Sentences::ofList(server.connection, week).value(ids.at(0)), QStringLiteral("They went there."));
+}
+
+void TestServer::removalRulesHold()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    Schema::create(db);
+    server.exec(QStringLiteral("insert into d_type(type_name) values('a'), ('b')"));
+    server.exec(QStringLiteral("insert into d_word(word_name, type_id) values('x', 1), ('y', 1), ('z', 2)"));
+    for (const QString id : {"1", "2", "3"})
+        Sentences::store(server.connection, id, QStringLiteral("Sentence ") + id);
+    Query query(server.connection);
+    query.setSQL(Catalogue::DeleteWord(QStringLiteral("3")));
+    query.execSQL();
+    query.setSQL(Catalogue::DeleteList(QStringLiteral("1")));
+    query.execSQL();
+    QCOMPARE(server.rows(QStringLiteral("select count(*) from d_word")), QStringList{"0"});
+    QCOMPARE(server.rows(QStringLiteral("select count(*) from d_sentence")), QStringList{"0"});
+    QCOMPARE(server.rows(QStringLiteral("select type_name from d_type")), QStringList{"b"});
+}
+
+void TestServer::failuresGiveTheServersText_data()
+{
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a database that does not exist") << "no_such_database"
+                                                    << "spelldeck"
+                                                    << "database \"no_such_database\" does not exist";
+    QTest::newRow("a role that does not exist") << "postgres"
+                                                << "nobody_here"
+                                                << "role \"nobody_here\" does not exist";
+}
+
+void TestServer::failuresGiveTheServersText()
+{
+    QFETCH(QString, database);
+    QFETCH(QString, user);
+    QFETCH(QString, message);
+    Connection connection;
+    ServerAddress target = address(database);
+    target.user = user;
+    connection.setServer(target);
+    try {
+        connection.open();
+        QFAIL("the connection opened");
+    } catch (const EDatabaseError &e) {
+        QVERIFY2(e.message().contains(message), qPrintable(e.message()));
+    }
+    QVERIFY(!connection.connected());
+}
+
+QTEST_GUILESS_MAIN(TestServer)
+#include "tst_server.moc"
