@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkgconf clang-format
     clang-14 libclang-rt-14-dev
-    qt6-base-dev libqt6sql6-sqlite
+    qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
     qt6-charts-dev libqt6opengl6-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libsdl2-mixer-dev libxcb1-dev

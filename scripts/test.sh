@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting and the licence headers, builds Spelldeck twice (plain,
 # and with AddressSanitizer and UndefinedBehaviorSanitizer) with warnings as errors, and runs every test
-# in both builds, then runs the file readers' fuzz targets briefly.
+# in both builds, the server's on a throwaway PostgreSQL server, then runs the file readers' fuzz
+# targets briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +19,11 @@ build() {
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSPELLDECK_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
 }
+
+# A PostgreSQL server of the run's own, stopped and removed however the run ends.
+server=$(scripts/test-server.sh start)
+trap 'scripts/test-server.sh stop "$server"' EXIT
+export SPELLDECK_TEST_SERVER=$server
 
 build build-test
 ctest --test-dir build-test --output-on-failure -j "$jobs"
