@@ -8,9 +8,12 @@
 #include "Widgets.h"
 #include "uMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
@@ -66,6 +69,8 @@ private Q_SLOTS:
     void windowLayout();
     void startsWithDatabase();
     void startsWithoutDatabase();
+    void serverSettingsThatCannotBeUsed_data();
+    void serverSettingsThatCannotBeUsed();
     void closingTheWindowEndsTheProgram();
     void childOpensBesideTheMainWindow();
 };
@@ -145,6 +150,48 @@ void TestMain::startsWithoutDatabase()
     QCOMPARE(boxes.errors(), QStringList{"unable to open database file."});
     QCOMPARE(boxes.mainWindowShownAtError, QList<bool>{false});
     QVERIFY(!QFile::exists(db.databaseFile())); // never created by the program
+}
+
+void TestMain::serverSettingsThatCannotBeUsed_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("error"); // {file} for the settings file; a message that starts so
+    QTest::newRow("a server that is not there")
+        << QByteArray("[database]\ndriver=postgresql\nhost=/nonexistent/folder\nname=spelldeck\n")
+        << "connection to server on socket \"/nonexistent/folder/.s.PGSQL.5432\" failed: No such file or "
+           "directory";
+    QTest::newRow("an unknown driver") << QByteArray("[database]\ndriver=mysql\n")
+                                       << "The database settings in \"{file}\" cannot be used: the driver "
+                                          "\"mysql\" is unknown; it must be sqlite "
+                                          "or postgresql (key \"driver\").";
+}
+
+void TestMain::serverSettingsThatCannotBeUsed()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, error);
+    TestDatabase db;
+    const QStringList lists = db.rows(QStringLiteral("select * from d_type"));
+    // The user's own settings (the tests' own folder for them).
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString file = config + QStringLiteral("/spelldeck/database.conf");
+    QVERIFY(QDir().mkpath(config + QStringLiteral("/spelldeck")));
+    QFile conf(file);
+    QVERIFY(conf.open(QIODevice::WriteOnly));
+    conf.write(settings);
+    conf.close();
+    const auto restore = qScopeGuard([&] { QFile::remove(file); });
+    OrderRecorder boxes;
+    bool mainShown = false;
+    const int code = runProgram([&](TfrmMain *main) { mainShown = main->isVisible(); });
+    QCOMPARE(code, 0);
+    QVERIFY(mainShown);
+    // The start-up report, once; never the local file in the server's place.
+    QCOMPARE(boxes.errors().size(), 1);
+    QVERIFY2(boxes.errors().constFirst().startsWith(QString(error).replace(QStringLiteral("{file}"), file)),
+             qPrintable(boxes.errors().constFirst()));
+    QCOMPARE(boxes.mainWindowShownAtError, QList<bool>{false});
+    QCOMPARE(db.rows(QStringLiteral("select * from d_type")), lists);
 }
 
 void TestMain::closingTheWindowEndsTheProgram()
