@@ -7,6 +7,7 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -78,8 +79,16 @@ QString quotedIdentifier(const QString &name)
 
 QString providerText(const QSqlError &error)
 {
-    const QString text = error.databaseText();
-    return text.isEmpty() ? error.text() : text;
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        return error.text();
+    // The server's driver gives "ERROR:  the text\n(SQLSTATE)": the text is what a user reads.
+    static const QRegularExpression serverForm(
+        QStringLiteral("^(?:ERROR|FATAL):\\s+(.*?)\\s*(?:\\(\\w{5}\\))?\\s*$"),
+        QRegularExpression::DotMatchesEverythingOption);
+    if (const QRegularExpressionMatch match = serverForm.match(text); match.hasMatch())
+        text = match.captured(1);
+    return text.trimmed();
 }
 
 void raiseDatabaseError(const QSqlError &error)

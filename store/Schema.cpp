@@ -266,4 +266,36 @@ int upgrade(QSqlDatabase &db)
     return from;
 }
 
+void grantRoles(QSqlDatabase &db)
+{
+    const QString teacher = QString::fromLatin1(kTeacherRole);
+    const QString learner = QString::fromLatin1(kLearnerRole);
+    const QString lists = QStringLiteral("d_type, d_word, d_sentence, d_schema");
+    const QString results = QStringLiteral("d_learner, d_test, d_test_end, d_answer");
+    SchemaTransaction transaction(db);
+    QSqlQuery query(db);
+    // Roles belong to the whole server, and another database's init may be making them at the same
+    // moment: one that exists, or comes into being meanwhile, is taken as it is.
+    for (const QString &role : {teacher, learner}) {
+        if (!query.exec(
+                QStringLiteral("do $$ begin create role %1 nologin; "
+                               "exception when duplicate_object or unique_violation then null; end $$")
+                    .arg(role)))
+            raiseDatabaseError(query.lastError());
+    }
+    const QStringList grants{
+        QStringLiteral("grant select, insert, update, delete on %1, %2 to %3").arg(lists, results, teacher),
+        QStringLiteral("grant select on %1, %2 to %3").arg(lists, results, learner),
+        QStringLiteral("grant insert on %1 to %2").arg(results, learner),
+        // New ids come from the identity columns' sequences.
+        QStringLiteral("grant usage, select on all sequences in schema public to %1, %2")
+            .arg(teacher, learner),
+    };
+    for (const QString &grant : grants) {
+        if (!query.exec(grant))
+            raiseDatabaseError(query.lastError());
+    }
+    transaction.commit();
+}
+
 } // namespace Schema

@@ -52,4 +52,15 @@ int version(QSqlDatabase &db);
 // the provider's text and cause.
 int upgrade(QSqlDatabase &db);
 
+// The server's roles: a teacher may change the lists and keep results; a learner may read the lists and
+// add results, and nothing else. Granted to the people's own login roles by the server's
+// administrator ("grant spelldeck_learner to pupil1").
+inline constexpr auto kTeacherRole = "spelldeck_teacher";
+inline constexpr auto kLearnerRole = "spelldeck_learner";
+
+// On a server: both roles made when missing, and granted what they may do on every table of the
+// newest version, in one transaction. Raises EDatabaseError with the server's text (a login that may
+// not make roles, for one).
+void grantRoles(QSqlDatabase &db);
+
 } // namespace Schema

@@ -6,6 +6,7 @@
 #include "Dataset.h"
 #include "Exceptions.h"
 #include "Schema.h"
+#include "ServerSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ namespace {
 
 const QString kVersion = QStringLiteral("version");
 const QString kUpgrade = QStringLiteral("upgrade");
+const QString kInit = QStringLiteral("init");
 
 QString tr(const char *text)
 {
@@ -79,11 +81,49 @@ int upgrade(const QString &path)
     return 0;
 }
 
+// The server a settings file names made ready: its tables made or brought to the newest version, and
+// the roles of teachers and learners granted what they may do.
+int initServer(const QString &settingsFile)
+{
+    const ServerSettings settings = ServerSettings::read(settingsFile);
+    if (!settings.server)
+        throw Exception(tr("%1 names no server (its driver is sqlite).").arg(settingsFile));
+    Connection connection;
+    connection.setServer(serverAddress(settings));
+    QSqlDatabase db = connection.database();
+    const int before = Schema::version(db);
+    if (before > Schema::kVersion)
+        throw Exception(
+            tr("The server's database is version %1, made by a newer Spelldeck; this one knows up "
+               "to version %2 and leaves it as it is.")
+                .arg(before)
+                .arg(Schema::kVersion));
+    if (before == 0)
+        Schema::create(db);
+    else
+        Schema::upgrade(db);
+    Schema::grantRoles(db);
+    QTextStream out(stdout);
+    if (before == 0)
+        out << tr("Made the word lists' tables on the server (version %1).").arg(Schema::kVersion);
+    else if (before < Schema::kVersion)
+        out << tr("Upgraded the server's database from version %1 to version %2.")
+                   .arg(before)
+                   .arg(Schema::kVersion);
+    else
+        out << tr("The server's database is at version %1 already.").arg(before);
+    out << ' '
+        << tr("Teachers get the role %1, learners %2.")
+               .arg(QString::fromLatin1(Schema::kTeacherRole), QString::fromLatin1(Schema::kLearnerRole))
+        << '\n';
+    return 0;
+}
+
 } // namespace
 
 bool isCommand(const QString &argument)
 {
-    return argument == kVersion || argument == kUpgrade;
+    return argument == kVersion || argument == kUpgrade || argument == kInit;
 }
 
 int run(const QStringList &arguments)
@@ -91,8 +131,12 @@ int run(const QStringList &arguments)
     const QString command = arguments.constFirst();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        command == kVersion
-            ? tr("Tells the version of a database's structure.")
+        command == kVersion ? tr("Tells the version of a database's structure.")
+        : command == kInit
+            ? tr("Makes a PostgreSQL server ready for a school: the tables of the word lists and results "
+                 "(or brings them to the newest version), and the roles spelldeck_teacher and "
+                 "spelldeck_learner with what each may do. The settings file is the one deployed to the "
+                 "computers (spelldeck/database.conf); run it as a login that may make tables and roles.")
             : tr("Brings a database made by an older Spelldeck to the newest version, one step at a time. "
                  "Spelldeck does this itself when it first keeps a result."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Shows this help."));
@@ -102,6 +146,9 @@ int run(const QStringList &arguments)
                                           .arg(QString::fromLatin1(Schema::kDatabasePath)),
                                       tr("path"), QString::fromLatin1(Schema::kDatabasePath));
     parser.addOption(database);
+    const QCommandLineOption server(QStringLiteral("server"), tr("The settings file that names the server."),
+                                    tr("file"));
+    parser.addOption(server);
     parser.addPositionalArgument(command, tr("The command."));
     if (!parser.parse(QStringList{QStringLiteral("spelldeck-db")} + arguments))
         return usage(command, parser.errorText());
@@ -111,8 +158,14 @@ int run(const QStringList &arguments)
     }
     if (parser.positionalArguments().size() != 1)
         return usage(command, tr("%1 takes no file; name the database with --database.").arg(command));
+    if ((command == kInit) != parser.isSet(server))
+        return usage(command, command == kInit
+                                  ? tr("init takes the server's settings file: --server FILE.")
+                                  : tr("%1 works on a file; --server is for init.").arg(command));
     const QString path = parser.value(database);
     try {
+        if (command == kInit)
+            return initServer(parser.value(server));
         if (!QFileInfo(path).isFile())
             throw Exception(tr("The database \"%1\" does not exist.").arg(QDir::toNativeSeparators(path)));
         return command == kVersion ? versionOf(path) : upgrade(path);

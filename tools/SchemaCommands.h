@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-// The database tool's "version" and "upgrade" commands, on the structure of a database file.
+// The database tool's "version" and "upgrade" commands, on the structure of a database file, and "init",
+// which makes a server ready.
 namespace SchemaCommands {
 
 bool isCommand(const QString &argument);

@@ -29,7 +29,8 @@ int main(int argc, char **argv)
             "Creates an empty Spelldeck database (by default %1 under the current folder).\n"
             "Other commands: spelldeck-db export LIST FILE,\n"
             "spelldeck-db import FILE [--name NAME] [--speak [--voice NAME]], spelldeck-db voices,\n"
-            "spelldeck-db version, spelldeck-db upgrade; \"spelldeck-db COMMAND --help\" tells more.")
+            "spelldeck-db version, spelldeck-db upgrade, spelldeck-db init --server FILE;\n"
+            "\"spelldeck-db COMMAND --help\" tells more.")
             .arg(QString::fromLatin1(Schema::kDatabasePath)));
     parser.addHelpOption();
     parser.addVersionOption();

@@ -94,6 +94,7 @@ private slots:
     void schemaIsMadeAndVersioned();
     void theListsStatementsWorkAsOnTheFile();
     void removalRulesHold();
+    void aLearnerChangesNoList();
     void failuresGiveTheServersText_data();
     void failuresGiveTheServersText();
 };
@@ -180,6 +181,34 @@ void TestServer::removalRulesHold()
     QCOMPARE(server.rows(QStringLiteral("select count(*) from d_word")), QStringList{"0"});
     QCOMPARE(server.rows(QStringLiteral("select count(*) from d_sentence")), QStringList{"0"});
     QCOMPARE(server.rows(QStringLiteral("select type_name from d_type")), QStringList{"b"});
+}
+
+void TestServer::aLearnerChangesNoList()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    Schema::create(db);
+    Schema::grantRoles(db);
+    server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
+    server.exec(QStringLiteral("set role spelldeck_learner"));
+    Query query(server.connection);
+    for (const QString &statement :
+         {Catalogue::InsertWord(QStringLiteral("their"), QString(), QStringLiteral("1"), 1),
+          Catalogue::RenameList(QStringLiteral("x"), QStringLiteral("1")),
+          Catalogue::DeleteList(QStringLiteral("1"))}) {
+        try {
+            query.setSQL(statement);
+            query.execSQL();
+            QFAIL(qPrintable(QStringLiteral("a learner ran: ") + statement));
+        } catch (const EDatabaseError &e) {
+            // The server's own words, as the program shows them.
+            QVERIFY2(e.message().startsWith(QStringLiteral("permission denied for table d_")),
+                     qPrintable(e.message()));
+        }
+    }
+    query.setSQL(Catalogue::ListLists());
+    query.open();
+    QCOMPARE(query.fieldByName(QStringLiteral("type_name")), QStringLiteral("Week 1"));
 }
 
 void TestServer::failuresGiveTheServersText_data()

@@ -13,7 +13,9 @@
 #include <QProcessEnvironment>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -129,6 +131,7 @@ private Q_SLOTS:
     void importSpeaksWordsWithoutARecording_data();
     void importSpeaksWordsWithoutARecording();
     void sentencesSurviveExportAndImport();
+    void initMakesAServerReady();
     void commandHelp_data();
     void commandHelp();
     void commandFailures_data();
@@ -513,6 +516,93 @@ void TestTools::sentencesSurviveExportAndImport()
              (QStringList{"their|They took their coats.", "there|Put it \"over there\", please."}));
     QCOMPARE(rows(old, QStringLiteral("select word_name from d_word where type_id = 3 order by word_order")),
              (QStringList{"their", "there", "bare"}));
+}
+
+// Statements on the test server's database `name`, as the login "spelldeck" in the role `role` (none:
+// its own): each statement's rows, columns joined by "|", or the server's text of its failure.
+QStringList onServer(const QString &name, const QString &role, const QStringList &statements)
+{
+    QStringList result;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("server"));
+        db.setHostName(QString::fromLocal8Bit(qgetenv("SPELLDECK_TEST_SERVER")));
+        db.setDatabaseName(name);
+        db.setUserName(QStringLiteral("spelldeck"));
+        if (!db.open())
+            return {QStringLiteral("cannot connect: ") + db.lastError().databaseText()};
+        QSqlQuery query(db);
+        if (!role.isEmpty())
+            query.exec(QStringLiteral("set role ") + role);
+        for (const QString &statement : statements) {
+            if (!query.exec(statement)) {
+                // "ERROR:  text\n(SQLSTATE)": the text.
+                result << query.lastError().databaseText().section(QLatin1Char('\n'), 0, 0).mid(8);
+                continue;
+            }
+            while (query.next()) {
+                QStringList row;
+                for (int i = 0; i < query.record().count(); ++i)
+                    row << query.value(i).toString();
+                result << row.join(QLatin1Char('|'));
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("server"));
+    return result;
+}
+
+void TestTools::initMakesAServerReady()
+{
+    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
+        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
+    const QString name = QStringLiteral("tools%1").arg(QCoreApplication::applicationPid());
+    onServer(QStringLiteral("postgres"), {}, {"drop database if exists " + name, "create database " + name});
+    QTemporaryDir dir;
+    QFile settings(dir.filePath(QStringLiteral("database.conf")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[database]\ndriver=postgresql\nhost=" + qgetenv("SPELLDECK_TEST_SERVER") +
+                   "\nname=" + name.toUtf8() + "\nuser=spelldeck\n");
+    settings.close();
+
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"init", "--server", "database.conf"}, &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.output,
+             QStringLiteral("Made the word lists' tables on the server (version 3). Teachers get the "
+                            "role spelldeck_teacher, learners spelldeck_learner.\n"));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(runCommand(dir.path(), {"init", "--server", "database.conf"}, &run));
+    QCOMPARE(run.output,
+             QStringLiteral("The server's database is at version 3 already. Teachers get the role "
+                            "spelldeck_teacher, learners spelldeck_learner.\n"));
+    QCOMPARE(run.exitCode, 0);
+
+    // A teacher changes the lists; a learner reads them and adds results, and may change nothing else.
+    QCOMPARE(onServer(name, QStringLiteral("spelldeck_teacher"),
+                      {"insert into d_type(type_name) values('Week 1') returning type_id",
+                       "insert into d_word(word_name, type_id) values('their', 1) returning word_id"}),
+             (QStringList{"1", "1"}));
+    QCOMPARE(
+        onServer(name, QStringLiteral("spelldeck_learner"),
+                 {"select word_name from d_word", "insert into d_word(word_name, type_id) values('x', 1)",
+                  "update d_word set word_name = 'x'", "delete from d_type",
+                  "insert into d_learner(learner_name) values('Ann') returning learner_id",
+                  "delete from d_learner"}),
+        (QStringList{"their", "permission denied for table d_word", "permission denied for table d_word",
+                     "permission denied for table d_type", "1", "permission denied for table d_learner"}));
+    onServer(QStringLiteral("postgres"), {}, {"drop database " + name + " with (force)"});
+
+    // Settings that name no server, and init without them.
+    QFile local(dir.filePath(QStringLiteral("local.conf")));
+    QVERIFY(local.open(QIODevice::WriteOnly));
+    local.write("[database]\ndriver=sqlite\n");
+    local.close();
+    QVERIFY(runCommand(dir.path(), {"init", "--server", "local.conf"}, &run));
+    QCOMPARE(run.errors,
+             QStringLiteral("spelldeck-db: local.conf names no server (its driver is sqlite).\n"));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(runCommand(dir.path(), {"init"}, &run));
+    QCOMPARE(run.exitCode, 2);
 }
 
 void TestTools::versionAndUpgrade()
