@@ -82,10 +82,9 @@ QString providerText(const QSqlError &error)
     QString text = error.databaseText();
     if (text.isEmpty())
         return error.text();
-    // The server's driver gives "ERROR:  the text\n(SQLSTATE)": the text is what a user reads.
-    static const QRegularExpression serverForm(
-        QStringLiteral("^(?:ERROR|FATAL):\\s+(.*?)\\s*(?:\\(\\w{5}\\))?\\s*$"),
-        QRegularExpression::DotMatchesEverythingOption);
+    // The server's driver gives "ERROR:  the text\nLINE 1: the statement...\n(SQLSTATE)": the first line
+    // is what a user reads.
+    static const QRegularExpression serverForm(QStringLiteral("^(?:ERROR|FATAL):\\s+([^\\n]*)"));
     if (const QRegularExpressionMatch match = serverForm.match(text); match.hasMatch())
         text = match.captured(1);
     return text.trimmed();
@@ -293,6 +292,9 @@ void Query::execSQL()
         run(m_connection.database(), returning ? m_sql + QStringLiteral(" returning *") : m_sql, m_values);
     if (returning)
         m_lastInsertId = query.next() ? query.value(0).toLongLong() : 0;
+    else if (m_connection.onServer())
+        // Asking the server's driver would run lastval(), whose error ends the transaction under way.
+        m_lastInsertId = 0;
     else
         m_lastInsertId = query.lastInsertId().toLongLong();
 }

@@ -5,6 +5,7 @@
 
 #include "Exceptions.h"
 #include "Schema.h"
+#include "ServerSettings.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>
@@ -46,7 +47,17 @@ ResultStore::Patience::~Patience()
 
 ResultStore::ResultStore(const QString &databasePath)
 {
-    m_connection.setDatabasePath(databasePath);
+    if (databasePath == QLatin1String(Schema::kDatabasePath)) {
+        try {
+            useProgramsDatabase(m_connection, databasePath);
+        } catch (const Exception &e) {
+            // Never the local file instead: the start-up report has said why already.
+            m_settingsProblem = e.message();
+            m_connection.setDatabasePath(QString());
+        }
+    } else {
+        m_connection.setDatabasePath(databasePath);
+    }
     m_connection.setBusyTimeout(kAnswerWaitMs);
 }
 
@@ -58,6 +69,8 @@ bool ResultStore::hasResults()
 
 std::optional<QString> ResultStore::prepare()
 {
+    if (!m_settingsProblem.isEmpty())
+        return tr("Results are not kept: %1").arg(m_settingsProblem);
     try {
         const Patience patience(m_connection);
         QSqlDatabase db = m_connection.database();

@@ -66,6 +66,8 @@ public:
         Connection &m_connection;
     };
 
+    // The program's own database (the server its settings name, else the file), or the file at
+    // `databasePath`.
     explicit ResultStore(const QString &databasePath = QString::fromLatin1(Schema::kDatabasePath));
 
     Connection &connection() { return m_connection; }
@@ -96,4 +98,5 @@ private:
     void run(const QString &sql, const QVariantList &values);
 
     Connection m_connection;
+    QString m_settingsProblem; // the program's server settings cannot be used: nothing is kept
 };

@@ -194,7 +194,11 @@ Bound TestsOf(const Filter &filter)
                            " left join d_test_end e on e.test_id = t.test_id"
                            " left join d_learner l on l.learner_id = t.learner_id"
                            " left join d_answer a on a.test_id = t.test_id") +
-                where.text + QStringLiteral(" group by t.test_id order by t.started_at, t.test_id"),
+                // Each test has one learner and at most one end: grouped by them too, as the server
+                // wants every column named.
+                where.text +
+                QStringLiteral(" group by t.test_id, l.learner_name, e.ended_at, e.outcome, e.passes"
+                               " order by t.started_at, t.test_id"),
             where.values};
 }
 
@@ -267,7 +271,7 @@ Bound FirstAnswerOf(const Filter &filter)
     return {QStringLiteral("select min(first_at) as first_at from"
                            " (select min(t.started_at) as first_at from d_test t") +
                 tests.text + QStringLiteral(" union all select min(a.answered_at) from d_answer a") +
-                answers.text + QStringLiteral(")"),
+                answers.text + QStringLiteral(") firsts"),
             tests.values + answers.values};
 }
 

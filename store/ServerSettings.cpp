@@ -110,3 +110,13 @@ ServerAddress serverAddress(const ServerSettings &settings)
 {
     return {settings.host, settings.port, settings.name, settings.user, settings.connectOptions()};
 }
+
+void useProgramsDatabase(Connection &connection, const QString &path)
+{
+    connection.setDatabasePath(path);
+    // A settings file that cannot be used is reported like a database that cannot be opened: never a
+    // quiet fall back to a local file, which would split a school's lists in two.
+    const ServerSettings settings = ServerSettings::load();
+    if (settings.server)
+        connection.setServer(serverAddress(settings));
+}

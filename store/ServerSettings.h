@@ -46,3 +46,7 @@ struct ServerSettings
 
 // The server the settings name, as the connection takes it.
 ServerAddress serverAddress(const ServerSettings &settings);
+
+// Points a connection of the program at its database: the server the settings name, else the file at
+// `path`. Raises Exception as ServerSettings::load() does.
+void useProgramsDatabase(Connection &connection, const QString &path);

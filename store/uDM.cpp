@@ -25,13 +25,8 @@ TDM::~TDM()
 void TDM::DataModuleCreate()
 {
     ADOConn.close();
-    ADOConn.setDatabasePath(QString::fromLatin1(Schema::kDatabasePath));
-    // A school's settings file names a server; without one, the file. A settings file that cannot be
-    // used is reported like a database that cannot be opened: never a quiet fall back to a local file,
-    // which would split a school's lists in two.
-    const ServerSettings settings = ServerSettings::load();
-    if (settings.server)
-        ADOConn.setServer(serverAddress(settings));
+    // A school's settings file names a server; without one, the file.
+    useProgramsDatabase(ADOConn, QString::fromLatin1(Schema::kDatabasePath));
     ADOConn.open();
 }
 
