@@ -11,11 +11,15 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include <unistd.h>
 
@@ -24,6 +28,12 @@ namespace {
 QSqlQuery run(Connection &connection, const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(connection.database());
+    // Without values, as it stands: the server's driver cannot prepare a statement that makes things.
+    if (values.isEmpty()) {
+        if (!query.exec(sql))
+            qFatal("exec failed: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        return query;
+    }
     if (!query.prepare(sql))
         qFatal("prepare failed: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
     for (const QVariant &value : values)
@@ -35,11 +45,80 @@ QSqlQuery run(Connection &connection, const QString &sql, const QVariantList &va
 
 } // namespace
 
+namespace {
+
+ServerAddress testServer(const QString &database)
+{
+    return {QString::fromLocal8Bit(qgetenv("SPELLDECK_TEST_SERVER")), 0, database,
+            QStringLiteral("spelldeck"), QStringLiteral("connect_timeout=5")};
+}
+
+// Statements the server's driver cannot prepare, on its maintenance database.
+void administer(const QString &statement)
+{
+    const QString name = QStringLiteral("test-admin");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        const ServerAddress server = testServer(QStringLiteral("postgres"));
+        db.setHostName(server.host);
+        db.setDatabaseName(server.name);
+        db.setUserName(server.user);
+        if (!db.open()) {
+            std::fputs("SKIP: the test server cannot be reached\n", stderr);
+            std::exit(77);
+        }
+        QSqlQuery query(db);
+        if (!query.exec(statement))
+            qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+// The file's lists and words, copied to the server with their ids.
+void copyRows(Connection &from, Connection &to)
+{
+    for (const QString &table : {QStringLiteral("d_type"), QStringLiteral("d_word")}) {
+        QSqlQuery rows(from.database());
+        if (!rows.exec(QStringLiteral("select * from ") + table))
+            qFatal("cannot read %s", qPrintable(table));
+        while (rows.next()) {
+            const QSqlRecord record = rows.record();
+            QStringList columns, marks;
+            QVariantList values;
+            for (int i = 0; i < record.count(); ++i) {
+                columns << record.fieldName(i);
+                marks << QStringLiteral("?");
+                values << rows.value(i);
+            }
+            run(to,
+                QStringLiteral("insert into %1(%2) values(%3)")
+                    .arg(table, columns.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                values);
+        }
+        // The identity goes on after the copied ids.
+        const QString id =
+            table == QLatin1String("d_type") ? QStringLiteral("type_id") : QStringLiteral("word_id");
+        run(to,
+            QStringLiteral(
+                "select setval(pg_get_serial_sequence('%1', '%2'), coalesce(max(%2), 0) + 1, false) from %1")
+                .arg(table, id),
+            {});
+    }
+}
+
+} // namespace
+
+bool TestDatabase::onServer()
+{
+    return qgetenv("SPELLDECK_TEST_BACKEND") == "server";
+}
+
 TestDatabase::TestDatabase(Content content) : m_previousDir(QDir::currentPath())
 {
     if (!m_dir.isValid())
         qFatal("cannot make a temporary folder");
     try {
+        // On a server too: the demo's recordings go in the folder, its rows are copied below.
         DatabaseTool::createDatabase(databaseFile(), content == Demo);
     } catch (const Exception &e) {
         qFatal("cannot make the test database: %s", qPrintable(e.message()));
@@ -47,6 +126,36 @@ TestDatabase::TestDatabase(Content content) : m_previousDir(QDir::currentPath())
     QDir::setCurrent(m_dir.path());
     m_connection = std::make_unique<Connection>();
     m_connection->setDatabasePath(databaseFile());
+    if (!onServer())
+        return;
+    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER")) {
+        std::fputs("SKIP: SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)\n",
+                   stderr);
+        std::exit(77);
+    }
+    m_serverDatabase = QStringLiteral("t%1").arg(QRandomGenerator::global()->generate64());
+    administer(QStringLiteral("create database ") + m_serverDatabase);
+    Connection file;
+    file.setDatabasePath(databaseFile());
+    m_connection->setServer(testServer(m_serverDatabase));
+    QSqlDatabase db = m_connection->database();
+    Schema::create(db);
+    copyRows(file, *m_connection);
+    file.close();
+    QFile::remove(databaseFile());
+    // Where the program looks for the settings, before the user's own folder is asked for none.
+    const QString config = m_dir.filePath(QStringLiteral("xdg"));
+    QDir().mkpath(config + QStringLiteral("/spelldeck"));
+    QFile settings(config + QStringLiteral("/spelldeck/database.conf"));
+    if (!settings.open(QIODevice::WriteOnly))
+        qFatal("cannot write the server's settings");
+    settings.write("[database]\ndriver=postgresql\nuser=spelldeck\nhost=" + qgetenv("SPELLDECK_TEST_SERVER") +
+                   "\nname=" + m_serverDatabase.toUtf8() + "\n");
+    settings.close();
+    m_previousConfigDirs = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS",
+            QFile::encodeName(config) +
+                (m_previousConfigDirs.isEmpty() ? QByteArray() : ":" + m_previousConfigDirs));
 }
 
 TestDatabase::~TestDatabase()
@@ -54,6 +163,13 @@ TestDatabase::~TestDatabase()
     m_connection.reset();
     if (m_readOnly)
         setReadOnly(false);
+    if (!m_serverDatabase.isEmpty()) {
+        if (m_previousConfigDirs.isEmpty())
+            qunsetenv("XDG_CONFIG_DIRS");
+        else
+            qputenv("XDG_CONFIG_DIRS", m_previousConfigDirs);
+        administer(QStringLiteral("drop database ") + m_serverDatabase + QStringLiteral(" with (force)"));
+    }
     QDir::setCurrent(m_previousDir);
 }
 
@@ -107,16 +223,20 @@ void TestDatabase::replaceWith(const QString &file)
 
 QString TestDatabase::addList(const QString &name)
 {
+    if (onServer())
+        return scalar(QStringLiteral("insert into d_type(type_name) values(?) returning type_id"), {name});
     QSqlQuery query = run(*m_connection, QStringLiteral("insert into d_type(type_name) values(?)"), {name});
     return query.lastInsertId().toString();
 }
 
 QString TestDatabase::addWord(const QString &typeId, const QString &name, const QString &sound, int order)
 {
-    QSqlQuery query = run(*m_connection,
-                          QStringLiteral("insert into d_word(word_name, word_sound, type_id, word_order) "
-                                         "values(?, ?, ?, ?)"),
-                          {name, sound, typeId.toLongLong(), order});
+    const QString insert = QStringLiteral("insert into d_word(word_name, word_sound, type_id, word_order) "
+                                          "values(?, ?, ?, ?)");
+    if (onServer())
+        return scalar(insert + QStringLiteral(" returning word_id"),
+                      {name, sound, typeId.toLongLong(), order});
+    QSqlQuery query = run(*m_connection, insert, {name, sound, typeId.toLongLong(), order});
     return query.lastInsertId().toString();
 }
 

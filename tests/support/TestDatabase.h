@@ -14,6 +14,11 @@ class Connection;
 
 // A fresh database made with the project's own tool in a temporary folder, with that folder as the
 // current directory for as long as the object lives (the program opens data/data.db from there).
+//
+// Run with SPELLDECK_TEST_BACKEND=server, the database is a fresh one on the test server whose socket
+// folder SPELLDECK_TEST_SERVER names (scripts/test-server.sh), with a settings file naming it where the
+// program looks for one; the program opens the server instead of the file. Without that server the
+// process ends as skipped (exit code 77).
 class TestDatabase
 {
 public:
@@ -26,7 +31,9 @@ public:
     ~TestDatabase();
 
     QString folder() const { return m_dir.path(); }
+    // The file; on a server there is none, and a test that needs one skips.
     QString databaseFile() const;
+    static bool onServer();
 
     // Direct access that bypasses the program's data module, to set up and check what is stored.
     void exec(const QString &sql, const QVariantList &values = {});
@@ -51,6 +58,8 @@ private:
     QTemporaryDir m_dir;
     QString m_previousDir;
     std::unique_ptr<Connection> m_connection;
+    QString m_serverDatabase;
+    QByteArray m_previousConfigDirs;
     bool m_readOnly = false;
     QString m_readOnlyProblem;
 };
