@@ -6,11 +6,11 @@
 #include "Dataset.h"
 #include "Exceptions.h"
 #include "Schema.h"
+#include "SqlRows.h"
 
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,22 +19,6 @@ namespace {
 QString fixture(const QString &name)
 {
     return QStringLiteral(SPELLDECK_FIXTURES "/") + name;
-}
-
-// Every row of a query, columns joined by "|".
-QStringList rows(Connection &connection, const QString &sql)
-{
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql))
-        return {QStringLiteral("cannot run: ") + sql};
-    QStringList result;
-    while (query.next()) {
-        QStringList row;
-        for (int i = 0; i < query.record().count(); ++i)
-            row << query.value(i).toString();
-        result << row.join(QLatin1Char('|'));
-    }
-    return result;
 }
 
 const QString kWordLists = QStringLiteral("select * from d_type order by type_id");
@@ -93,22 +77,22 @@ void TestSchema::upgradeFromTheFirstRelease()
     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
     Connection connection;
     connection.setDatabasePath(file);
-    const QStringList lists = rows(connection, kWordLists);
-    const QStringList words = rows(connection, kWords);
+    const QStringList lists = sqlRows(connection, kWordLists);
+    const QStringList words = sqlRows(connection, kWords);
     QCOMPARE(lists, (QStringList{"1|Week 1", "2|Pupils' own words"}));
     QCOMPARE(words.size(), 5);
 
     QSqlDatabase db = connection.database();
     QCOMPARE(Schema::upgrade(db), 1);
     QCOMPARE(Schema::version(db), 3);
-    QCOMPARE(rows(connection, kTables), (QStringList{"d_answer", "d_learner", "d_sentence", "d_test",
-                                                     "d_test_end", "d_type", "d_word"}));
+    QCOMPARE(sqlRows(connection, kTables), (QStringList{"d_answer", "d_learner", "d_sentence", "d_test",
+                                                        "d_test_end", "d_type", "d_word"}));
     // Not a row of the word lists changed.
-    QCOMPARE(rows(connection, kWordLists), lists);
-    QCOMPARE(rows(connection, kWords), words);
+    QCOMPARE(sqlRows(connection, kWordLists), lists);
+    QCOMPARE(sqlRows(connection, kWords), words);
     // The rule of the first version still holds: a removed list takes its words.
     QVERIFY(QSqlQuery(db).exec("delete from d_type where type_id = 2"));
-    QCOMPARE(rows(connection, "select word_name from d_word order by word_id"),
+    QCOMPARE(sqlRows(connection, "select word_name from d_word order by word_id"),
              (QStringList{"apple", "house", "green"}));
     // Upgrading again does nothing.
     QCOMPARE(Schema::upgrade(db), 3);
@@ -134,8 +118,8 @@ void TestSchema::failedStepLeavesTheVersionBefore()
     }
     QCOMPARE(Schema::version(db), 1);
     // Nothing of the step is left: its first two statements were rolled back with the third.
-    QCOMPARE(rows(connection, kTables), (QStringList{"d_test", "d_type", "d_word"}));
-    QCOMPARE(rows(connection, "select count(*) from d_word"), QStringList{"5"});
+    QCOMPARE(sqlRows(connection, kTables), (QStringList{"d_test", "d_type", "d_word"}));
+    QCOMPARE(sqlRows(connection, "select count(*) from d_word"), QStringList{"5"});
 }
 
 void TestSchema::newerVersionIsLeftAlone()
@@ -150,7 +134,7 @@ void TestSchema::newerVersionIsLeftAlone()
     QSqlDatabase db = connection.database();
     QCOMPARE(Schema::upgrade(db), 9);
     QCOMPARE(Schema::version(db), 9);
-    QCOMPARE(rows(connection, kTables), (QStringList{"d_type", "d_word"}));
+    QCOMPARE(sqlRows(connection, kTables), (QStringList{"d_type", "d_word"}));
 }
 
 QTEST_GUILESS_MAIN(TestSchema)

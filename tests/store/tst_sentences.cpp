@@ -9,12 +9,12 @@
 #include "Exceptions.h"
 #include "Schema.h"
 #include "Sentences.h"
+#include "SqlRows.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,21 +23,6 @@ namespace {
 QString fixture(const QString &name)
 {
     return QStringLiteral(SPELLDECK_FIXTURES "/") + name;
-}
-
-QStringList rows(Connection &connection, const QString &sql)
-{
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql))
-        return {QStringLiteral("cannot run: ") + sql};
-    QStringList result;
-    while (query.next()) {
-        QStringList row;
-        for (int i = 0; i < query.record().count(); ++i)
-            row << query.value(i).toString();
-        result << row.join(QLatin1Char('|'));
-    }
-    return result;
 }
 
 QByteArray digest(const QString &file)
@@ -105,13 +90,13 @@ void TestSentences::readingAndEmptySentencesLeaveTheFileAsItWas()
 void TestSentences::theFirstSentenceAddsTheirTable()
 {
     VersionOne db;
-    const QStringList words = rows(db.connection, QStringLiteral("select * from d_word order by word_id"));
+    const QStringList words = sqlRows(db.connection, QStringLiteral("select * from d_word order by word_id"));
     Sentences::prepareFor(db.connection, {TData(), withSentence(QStringLiteral("An apple a day."))});
     QVERIFY(Sentences::kept(db.connection));
-    QCOMPARE(rows(db.connection, QStringLiteral("pragma user_version")), QStringList{"3"});
-    QCOMPARE(rows(db.connection, QStringLiteral("select count(*) from d_sentence")), QStringList{"0"});
+    QCOMPARE(sqlRows(db.connection, QStringLiteral("pragma user_version")), QStringList{"3"});
+    QCOMPARE(sqlRows(db.connection, QStringLiteral("select count(*) from d_sentence")), QStringList{"0"});
     // The words' own rows are untouched.
-    QCOMPARE(rows(db.connection, QStringLiteral("select * from d_word order by word_id")), words);
+    QCOMPARE(sqlRows(db.connection, QStringLiteral("select * from d_word order by word_id")), words);
 }
 
 void TestSentences::sentencesKeepTheirText_data()
@@ -138,7 +123,7 @@ void TestSentences::sentencesKeepTheirText()
     QCOMPARE(read.value(QStringLiteral("2")), sentence);
     // Another list's words have none.
     QVERIFY(Sentences::ofList(db.connection, QStringLiteral("2")).isEmpty());
-    QCOMPARE(rows(db.connection, QStringLiteral("select count(*) from d_word")), QStringList{"5"});
+    QCOMPARE(sqlRows(db.connection, QStringLiteral("select count(*) from d_word")), QStringList{"5"});
 }
 
 void TestSentences::changedAndRemoved()
@@ -148,11 +133,13 @@ void TestSentences::changedAndRemoved()
     Sentences::store(db.connection, QStringLiteral("1"), QStringLiteral("The apple is red."));
     Sentences::store(db.connection, QStringLiteral("3"), QStringLiteral("The grass is green."));
     Sentences::store(db.connection, QStringLiteral("1"), QStringLiteral("The apple is ripe."));
-    QCOMPARE(rows(db.connection, QStringLiteral("select word_id, sentence from d_sentence order by word_id")),
-             (QStringList{"1|The apple is ripe.", "3|The grass is green."}));
+    QCOMPARE(
+        sqlRows(db.connection, QStringLiteral("select word_id, sentence from d_sentence order by word_id")),
+        (QStringList{"1|The apple is ripe.", "3|The grass is green."}));
     Sentences::store(db.connection, QStringLiteral("1"), QString());
-    QCOMPARE(rows(db.connection, QStringLiteral("select word_id, sentence from d_sentence order by word_id")),
-             (QStringList{"3|The grass is green."}));
+    QCOMPARE(
+        sqlRows(db.connection, QStringLiteral("select word_id, sentence from d_sentence order by word_id")),
+        (QStringList{"3|The grass is green."}));
     QList<TData> words(2);
     words[0].ID = QStringLiteral("1");
     words[1].ID = QStringLiteral("3");
@@ -172,7 +159,7 @@ void TestSentences::removedWordsAndListsTakeTheirSentences()
     query.execSQL();
     query.setSQL(Catalogue::DeleteList(QStringLiteral("2")));
     query.execSQL();
-    QCOMPARE(rows(db.connection, QStringLiteral("select word_id from d_sentence order by word_id")),
+    QCOMPARE(sqlRows(db.connection, QStringLiteral("select word_id from d_sentence order by word_id")),
              (QStringList{"1", "3"}));
 }
 
@@ -185,7 +172,7 @@ void TestSentences::unpreparedFileRefusesASentence()
     } catch (const EDatabaseError &e) {
         QCOMPARE(e.message(), QStringLiteral("no such table: d_sentence"));
     }
-    QCOMPARE(rows(db.connection, QStringLiteral("pragma user_version")), QStringList{"1"});
+    QCOMPARE(sqlRows(db.connection, QStringLiteral("pragma user_version")), QStringList{"1"});
 }
 
 QTEST_GUILESS_MAIN(TestSentences)

@@ -10,13 +10,13 @@
 #include "Exceptions.h"
 #include "Schema.h"
 #include "Sentences.h"
+#include "SqlRows.h"
 #include "uGlobal.h"
 
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 namespace {
@@ -54,20 +54,7 @@ public:
             // The server went away with the case; the cluster goes with the run.
         }
     }
-    QStringList rows(const QString &sql)
-    {
-        QSqlQuery query(connection.database());
-        if (!query.exec(sql))
-            return {QStringLiteral("cannot run: ") + sql};
-        QStringList result;
-        while (query.next()) {
-            QStringList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row << query.value(i).toString();
-            result << row.join(QLatin1Char('|'));
-        }
-        return result;
-    }
+    QStringList rows(const QString &sql) { return sqlRows(connection, sql); }
     void exec(const QString &sql)
     {
         QSqlQuery query(connection.database());
