@@ -10,12 +10,9 @@
 #include <QSqlRecord>
 #include <QStringList>
 
-// Every row of a query on the connection, columns joined by "|"; "cannot run: SQL" when it fails.
-inline QStringList sqlRows(Connection &connection, const QString &sql)
+// The rows left in a query that has run, columns joined by "|".
+inline QStringList joinedRows(QSqlQuery &query)
 {
-    QSqlQuery query(connection.database());
-    if (!query.exec(sql))
-        return {QStringLiteral("cannot run: ") + sql};
     QStringList result;
     while (query.next()) {
         QStringList row;
@@ -24,4 +21,13 @@ inline QStringList sqlRows(Connection &connection, const QString &sql)
         result << row.join(QLatin1Char('|'));
     }
     return result;
+}
+
+// Every row of a query on the connection, columns joined by "|"; "cannot run: SQL" when it fails.
+inline QStringList sqlRows(Connection &connection, const QString &sql)
+{
+    QSqlQuery query(connection.database());
+    if (!query.exec(sql))
+        return {QStringLiteral("cannot run: ") + sql};
+    return joinedRows(query);
 }

@@ -7,6 +7,7 @@
 #include "Dataset.h"
 #include "Exceptions.h"
 #include "Schema.h"
+#include "SqlRows.h"
 
 #include <QDir>
 #include <QFile>
@@ -195,14 +196,7 @@ QStringList TestDatabase::column(const QString &sql, const QVariantList &values)
 QStringList TestDatabase::rows(const QString &sql, const QVariantList &values)
 {
     QSqlQuery query = run(*m_connection, sql, values);
-    QStringList result;
-    while (query.next()) {
-        QStringList row;
-        for (int i = 0; i < query.record().count(); ++i)
-            row << query.value(i).toString();
-        result << row.join(QLatin1Char('|'));
-    }
-    return result;
+    return joinedRows(query);
 }
 
 QString TestDatabase::scalar(const QString &sql, const QVariantList &values)
