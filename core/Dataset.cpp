@@ -7,11 +7,13 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -37,29 +39,42 @@ QString readWriteUri(const QString &path)
     raiseDatabaseError(error);
 }
 
-QSqlQuery run(QSqlDatabase db, const QString &sql, const QVariantList &values)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    // A failed prepare left unchecked would surface later as a misleading parameter error.
-    if (!query.prepare(sql))
-        raise(query.lastError());
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    if (!query.exec())
-        raise(query.lastError());
-    return query;
-}
-
 // SQLite's result codes, of which the low byte is the primary code.
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
 
+// The server's SQLSTATE codes that make a difference to the program.
+bool isServerCode(const QString &code)
+{
+    // SQLite's codes are numbers below 10000; the server's are five characters.
+    return code.size() == 5;
+}
+
+bool connectionLost(const QSqlError &error)
+{
+    const QString code = error.nativeErrorCode();
+    // libpq reports a connection that broke under a statement without a code; a server shutting
+    // down ends its sessions with class 57P, a failed connection is class 08.
+    if (error.type() == QSqlError::ConnectionError || code.isEmpty())
+        return true;
+    return code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
+}
+
 EDatabaseError::Cause causeOf(const QSqlError &error)
 {
+    const QString state = error.nativeErrorCode();
+    if (isServerCode(state)) {
+        if (state == QLatin1String("40001") || state == QLatin1String("40P01"))
+            return EDatabaseError::Cause::Conflict;
+        if (state == QLatin1String("55P03")) // lock_not_available: the lock wait ran out
+            return EDatabaseError::Cause::Busy;
+        if (state == QLatin1String("25006")) // read_only_sql_transaction
+            return EDatabaseError::Cause::ReadOnly;
+        return EDatabaseError::Cause::Other;
+    }
     bool number = false;
-    const int code = error.nativeErrorCode().toInt(&number) & 0xFF;
+    const int code = state.toInt(&number) & 0xFF;
     if (!number)
         return EDatabaseError::Cause::Other;
     if (code == kSqliteBusy || code == kSqliteLocked)
@@ -128,11 +143,10 @@ void Connection::setBusyTimeout(int milliseconds)
     // The server waits for another's lock as the file waits for another program's.
     // (The server's driver prepares every statement, and "set" cannot be prepared.)
     if (m_onServer)
-        run(database(), QStringLiteral("select set_config('lock_timeout', ?, false)"),
-            {QString::number(milliseconds)})
+        run(QStringLiteral("select set_config('lock_timeout', ?, false)"), {QString::number(milliseconds)})
             .finish();
     else
-        run(database(), QStringLiteral("pragma busy_timeout = %1").arg(milliseconds), {}).finish();
+        run(QStringLiteral("pragma busy_timeout = %1").arg(milliseconds)).finish();
 }
 
 void Connection::open()
@@ -187,13 +201,66 @@ QSqlDatabase Connection::database()
     return QSqlDatabase::database(m_name, false);
 }
 
+QSqlQuery Connection::run(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    // A failed prepare left unchecked would surface later as a misleading parameter error.
+    if (!query.prepare(sql))
+        fail(query.lastError());
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        fail(query.lastError());
+    return query;
+}
+
+bool Connection::lost(const QSqlError &error)
+{
+    if (!m_onServer || !m_connected)
+        return false;
+    if (connectionLost(error) && !error.nativeErrorCode().isEmpty())
+        return true;
+    if (!connectionLost(error))
+        return false;
+    // No code: the driver's own failure, or a connection that broke. Only a live connection answers;
+    // in a failed transaction it answers with a code of its own.
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.isOpen())
+        return true;
+    QSqlQuery probe(db);
+    if (probe.exec(QStringLiteral("select 1")))
+        return false;
+    return connectionLost(probe.lastError());
+}
+
+void Connection::fail(const QSqlError &error)
+{
+    if (lost(error)) {
+        close();
+        throw EDatabaseError(
+            QCoreApplication::translate("Connection", "The connection to the database server was lost (%1). "
+                                                      "The next step connects again.")
+                .arg(providerText(error)),
+            EDatabaseError::Cause::Lost);
+    }
+    raiseDatabaseError(error);
+}
+
+void pauseBeforeRetry(int attempt)
+{
+    // The two sides of a conflict would meet again at once: wait a little, longer each time and not
+    // the same on every computer.
+    QThread::msleep(std::uint32_t(10 * attempt + QRandomGenerator::global()->bounded(20)));
+}
+
 // ---------------------------------------------------------------------------------------------
 
 Transaction::Transaction(Connection &connection) : m_connection(connection)
 {
     QSqlDatabase db = m_connection.database();
     if (!db.transaction())
-        raise(db.lastError());
+        m_connection.fail(db.lastError());
 }
 
 Transaction::~Transaction()
@@ -206,7 +273,7 @@ void Transaction::commit()
 {
     QSqlDatabase db = m_connection.database();
     if (!db.commit())
-        raise(db.lastError());
+        m_connection.fail(db.lastError());
     m_done = true;
 }
 
@@ -260,7 +327,7 @@ QString DataSet::fieldByName(const QString &name) const
 void DataSet::load(const QString &sql, const QVariantList &values)
 {
     close();
-    QSqlQuery query = run(m_connection.database(), sql, values);
+    QSqlQuery query = m_connection.run(sql, values);
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         m_columns << record.fieldName(i);
@@ -270,7 +337,7 @@ void DataSet::load(const QString &sql, const QVariantList &values)
             m_values.append(query.value(i));
     }
     if (query.lastError().isValid())
-        raise(query.lastError());
+        m_connection.fail(query.lastError());
     m_active = true;
 }
 
@@ -288,8 +355,7 @@ void Query::execSQL()
     // returns its row instead, whose first column is the id.
     const bool returning =
         m_connection.onServer() && m_sql.trimmed().startsWith(QLatin1String("insert"), Qt::CaseInsensitive);
-    QSqlQuery query =
-        run(m_connection.database(), returning ? m_sql + QStringLiteral(" returning *") : m_sql, m_values);
+    QSqlQuery query = m_connection.run(returning ? m_sql + QStringLiteral(" returning *") : m_sql, m_values);
     if (returning)
         m_lastInsertId = query.next() ? query.value(0).toLongLong() : 0;
     else if (m_connection.onServer())
@@ -363,12 +429,12 @@ void Table::post()
     QSqlQuery insert(db);
     insert.setForwardOnly(true);
     if (!insert.prepare(sql))
-        raise(insert.lastError());
+        m_connection.fail(insert.lastError());
     // Values travel as bound text, an empty text as an empty text (never NULL).
     for (const QString &value : std::as_const(m_pendingValues))
         insert.addBindValue(value.isNull() ? QStringLiteral("") : value);
     if (!insert.exec())
-        raise(insert.lastError());
+        m_connection.fail(insert.lastError());
     QSqlQuery stored(db);
     if (server) {
         stored = std::move(insert);
@@ -377,10 +443,10 @@ void Table::post()
         insert.finish();
         stored.setForwardOnly(true);
         if (!stored.prepare(QStringLiteral("select * from ") + table + QStringLiteral(" where rowid = ?")))
-            raise(stored.lastError());
+            m_connection.fail(stored.lastError());
         stored.addBindValue(rowId);
         if (!stored.exec())
-            raise(stored.lastError());
+            m_connection.fail(stored.lastError());
     }
     if (stored.next()) {
         const QSqlRecord record = stored.record();

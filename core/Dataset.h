@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "Exceptions.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,7 @@
 
 class QSqlDatabase;
 class QSqlError;
+class QSqlQuery;
 
 // A PostgreSQL server to connect to instead of the file, as Qt's driver takes it.
 struct ServerAddress
@@ -46,10 +49,19 @@ public:
     void close();
     bool connected() const { return m_connected; }
 
-    // The open connection; opens it first when it is closed (after a failed open, for instance).
+    // The open connection; opens it first when it is closed (after a failed open, or after the
+    // server was lost).
     QSqlDatabase database();
 
+    // Prepares and runs a statement with its values bound, forward only.
+    QSqlQuery run(const QString &sql, const QVariantList &values = {});
+    // Raises the failure as the program's error. A failure that lost the server closes the
+    // connection, so the next statement connects again instead of failing the same way.
+    [[noreturn]] void fail(const QSqlError &error);
+
 private:
+    bool lost(const QSqlError &error);
+
     QString m_name;
     QString m_path;
     ServerAddress m_server;
@@ -167,7 +179,29 @@ private:
     QStringList m_pendingValues;
 };
 
+// Runs `work`, which opens its own Transaction, again when the server gave it up for another's
+// (a serialization failure or a deadlock: the other computer's change went through), at most
+// kConflictAttempts times in all; then the failure goes to the caller as any other.
+constexpr int kConflictAttempts = 4;
+template <typename Work> void retryingConflicts(Work &&work);
+
 // The provider's own text for a failure.
 QString providerText(const QSqlError &error);
 // The failure as the program's error, with its cause.
 [[noreturn]] void raiseDatabaseError(const QSqlError &error);
+
+void pauseBeforeRetry(int attempt);
+
+template <typename Work> void retryingConflicts(Work &&work)
+{
+    for (int attempt = 1;; ++attempt) {
+        try {
+            work();
+            return;
+        } catch (const EDatabaseError &e) {
+            if (e.cause() != EDatabaseError::Cause::Conflict || attempt == kConflictAttempts)
+                throw;
+        }
+        pauseBeforeRetry(attempt);
+    }
+}

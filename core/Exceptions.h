@@ -29,8 +29,10 @@ public:
     enum class Cause
     {
         Other,
-        Busy,    // another connection holds a lock past the wait
-        ReadOnly // the database cannot be written at all
+        Busy,     // another connection holds a lock past the wait
+        ReadOnly, // the database cannot be written at all
+        Conflict, // the server gave up this transaction for another's (serialization failure, deadlock)
+        Lost      // the connection to the server is gone; the next statement connects again
     };
 
     explicit EDatabaseError(QString message, Cause cause = Cause::Other)

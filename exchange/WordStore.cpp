@@ -6,6 +6,7 @@
 #include "Catalogue.h"
 #include "Dataset.h"
 #include "Exceptions.h"
+#include "Recordings.h"
 #include "Sentences.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,8 @@ QStringList insertWords(Connection &connection, const QString &typeId, const QLi
     progress.step(0, words.size());
     for (qsizetype i = 0; i < words.size(); ++i) {
         const TData &word = words.at(i);
-        query.setSQL(Catalogue::InsertWord(word.Name, word.Sound, typeId, count + qint32(i) + 1));
+        query.setSQL(Catalogue::InsertWord(word.Name, Recordings::stored(connection, word.Sound), typeId,
+                                           count + qint32(i) + 1));
         query.execSQL();
         const qint64 id = query.lastInsertId();
         if (id <= 0)
@@ -100,9 +102,12 @@ QStringList appendWords(Connection &connection, const QString &typeId, const QLi
                         const Progress &progress)
 {
     Sentences::prepareFor(connection, words);
-    Transaction transaction(connection);
-    QStringList ids = insertWords(connection, typeId, words, progress);
-    transaction.commit();
+    QStringList ids;
+    retryingConflicts([&] {
+        Transaction transaction(connection);
+        ids = insertWords(connection, typeId, words, progress);
+        transaction.commit();
+    });
     return ids;
 }
 
@@ -110,11 +115,13 @@ StoredList storeNewList(Connection &connection, const QString &name, const QList
                         const Progress &progress)
 {
     Sentences::prepareFor(connection, words);
-    Transaction transaction(connection);
     StoredList stored;
-    stored.typeId = createList(connection, name);
-    stored.wordIds = insertWords(connection, stored.typeId, words, progress);
-    transaction.commit();
+    retryingConflicts([&] {
+        Transaction transaction(connection);
+        stored.typeId = createList(connection, name);
+        stored.wordIds = insertWords(connection, stored.typeId, words, progress);
+        transaction.commit();
+    });
     return stored;
 }
 

@@ -12,8 +12,10 @@
 #include "PackageWriter.h"
 #include "ProgressWindow.h"
 #include "RecordingFiles.h"
+#include "Recordings.h"
 #include "Schema.h"
 #include "Sentences.h"
+#include "SoundPath.h"
 #include "Speech.h"
 #include "Synthesizer.h"
 #include "Toolkit.h"
@@ -64,7 +66,7 @@ TfrmEditor::TfrmEditor(QWidget *parent)
         ui->lstWord, 16,
         [](const void *record) {
             // A word whose recording cannot be found is marked; its text stays as it is.
-            return playablePath(static_cast<const TData *>(record)->Sound, programFolder()).isEmpty();
+            return !SoundPath::present(static_cast<const TData *>(record)->Sound, programFolder());
         },
         style()->standardIcon(QStyle::SP_MessageBoxWarning), tr("No recording found"));
     ui->edtSound->setFilter(tr("MP3 File(*.mp3)|*.mp3"));
@@ -252,36 +254,37 @@ void TfrmEditor::btnEditClick()
 void TfrmEditor::btnSaveClick()
 {
     const QString name = ui->edtWord->text();
-    const QString sound = ui->edtSound->fileName();
+    const QString typed = ui->edtSound->fileName();
     const QString sentence = m_sentence->text();
     m_sentence->prepare(DM->ADOConn);
-    // The word and its sentence are stored together or not at all.
-    Transaction transaction(DM->ADOConn);
-    if (TData *data = FCurData) {
+    TData *data = FCurData;
+    const qint32 order = ui->lstWord->count() + 1;
+    QString sound;
+    qint64 id = 0;
+    // The word, its recording and its sentence are stored together or not at all; a server that
+    // gave the change up for another computer's is asked again.
+    retryingConflicts([&] {
+        Transaction transaction(DM->ADOConn);
+        sound = Recordings::stored(DM->ADOConn, typed);
         DM->qry.close();
-        DM->qry.setSQL(Catalogue::UpdateWord(name, sound, data->ID));
+        DM->qry.setSQL(data ? Catalogue::UpdateWord(name, sound, data->ID)
+                            : Catalogue::InsertWord(name, sound, FTypeID, order));
         DM->qry.execSQL();
-        m_sentence->store(DM->ADOConn, data->ID);
+        // The row this insert created, whatever positions the list's other words hold.
+        id = data ? 0 : DM->qry.lastInsertId();
+        if (!data && id <= 0)
+            throw EDatabaseError(tr("The new word's identifier could not be read back"));
+        m_sentence->store(DM->ADOConn, data ? data->ID : QString::number(id));
         transaction.commit();
-        settleMadeRecording(sound);
+    });
+    settleMadeRecording(typed);
+    if (data) {
         data->Name = name;
         data->Sound = sound;
         data->Sentence = sentence;
         if (const int row = rowOf(data); row >= 0)
             ui->lstWord->item(row)->setText(name);
     } else {
-        const int count = ui->lstWord->count();
-        const qint32 order = count + 1;
-        DM->qry.close();
-        DM->qry.setSQL(Catalogue::InsertWord(name, sound, FTypeID, order));
-        DM->qry.execSQL();
-        // The row this insert created, whatever positions the list's other words hold.
-        const qint64 id = DM->qry.lastInsertId();
-        if (id <= 0)
-            throw EDatabaseError(tr("The new word's identifier could not be read back"));
-        m_sentence->store(DM->ADOConn, QString::number(id));
-        transaction.commit();
-        settleMadeRecording(sound);
         auto added = std::make_unique<TData>();
         added->ID = QString::number(id);
         added->Name = name;
@@ -290,7 +293,7 @@ void TfrmEditor::btnSaveClick()
         added->Sentence = sentence;
         FWords.push_back(std::move(added));
         appendEntry(FWords.back().get());
-        selectRow(count);
+        selectRow(order - 1);
         lstWordClick();
     }
     // A changed recording may change the word's mark.
@@ -335,7 +338,7 @@ void TfrmEditor::moveBy(int direction)
     TData *b = recordOf(other);
 
     // Both positions or neither: the list must never show an order the database does not hold.
-    {
+    retryingConflicts([&] {
         Transaction transaction(DM->ADOConn);
         qryWord.close();
         qryWord.setSQL(Catalogue::SetWordOrder(b->Order, a->ID));
@@ -344,7 +347,7 @@ void TfrmEditor::moveBy(int direction)
         qryWord.setSQL(Catalogue::SetWordOrder(a->Order, b->ID));
         qryWord.execSQL();
         transaction.commit();
-    }
+    });
     std::swap(a->Order, b->Order);
     setEntry(moved, b);
     setEntry(other, a);

@@ -90,6 +90,8 @@ std::optional<QString> ResultStore::prepare()
             return tr("Results are not kept: the database cannot be written (%1). The word lists can be "
                       "used as always.")
                 .arg(e.message());
+        case EDatabaseError::Cause::Conflict:
+        case EDatabaseError::Cause::Lost:
         case EDatabaseError::Cause::Other:
             break;
         }
@@ -172,27 +174,33 @@ void ResultStore::renameLearner(qint64 id, const QString &name)
 void ResultStore::removeLearner(qint64 id)
 {
     const Patience patience(m_connection);
-    Transaction transaction(m_connection);
-    for (const QString &statement : Catalogue::Results::RemoveLearner())
-        run(statement, {id});
-    transaction.commit();
+    retryingConflicts([&] {
+        Transaction transaction(m_connection);
+        for (const QString &statement : Catalogue::Results::RemoveLearner())
+            run(statement, {id});
+        transaction.commit();
+    });
 }
 
 void ResultStore::storeAnswer(const AnswerRow &a, const TestRow *t)
 {
-    Transaction transaction(m_connection);
-    if (t)
-        run(Catalogue::Results::InsertTest(),
-            {t->testId, t->learnerId, nullWhenZero(t->typeId), t->typeName, int(t->practice), t->startedAt});
-    run(Catalogue::Results::InsertAnswer(),
-        {a.answerId, a.testId, a.learnerId, a.typeId, a.typeName, a.wordId, a.wordName, a.typed,
-         int(a.correct), a.pass, a.answeredAt, a.thinkMs, a.plays});
-    transaction.commit();
+    retryingConflicts([&] {
+        Transaction transaction(m_connection);
+        if (t)
+            run(Catalogue::Results::InsertTest(), {t->testId, t->learnerId, nullWhenZero(t->typeId),
+                                                   t->typeName, int(t->practice), t->startedAt});
+        run(Catalogue::Results::InsertAnswer(),
+            {a.answerId, a.testId, a.learnerId, a.typeId, a.typeName, a.wordId, a.wordName, a.typed,
+             int(a.correct), a.pass, a.answeredAt, a.thinkMs, a.plays});
+        transaction.commit();
+    });
 }
 
 void ResultStore::storeTestEnd(const QString &testId, qint64 endedAt, const QString &outcome, int passes)
 {
-    Transaction transaction(m_connection);
-    run(Catalogue::Results::InsertTestEnd(), {testId, endedAt, outcome, passes});
-    transaction.commit();
+    retryingConflicts([&] {
+        Transaction transaction(m_connection);
+        run(Catalogue::Results::InsertTestEnd(), {testId, endedAt, outcome, passes});
+        transaction.commit();
+    });
 }

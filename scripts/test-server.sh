@@ -7,6 +7,7 @@
 #     dir=$(scripts/test-server.sh start)    # prints the folder, the socket's too
 #     SPELLDECK_TEST_SERVER=$dir ctest ...
 #     scripts/test-server.sh stop "$dir"     # stops it and removes the folder
+#     scripts/test-server.sh halt|resume "$dir"  # stops it, or starts it again, keeping the folder
 #
 # PostgreSQL refuses to run as root: run as root, the cluster belongs to the "postgres" account.
 set -euo pipefail
@@ -24,13 +25,21 @@ start)
     "${as[@]}" "$bin/pg_ctl" -D "$dir/data" -o "-k $dir -h ''" -l "$dir/server.log" -w start >/dev/null
     echo "$dir"
     ;;
+halt)
+    # Stopped but kept, to be started again with resume: a server that goes away under the program.
+    "${as[@]}" "$bin/pg_ctl" -D "${2:?the folder start printed}/data" -m fast -w stop >/dev/null
+    ;;
+resume)
+    dir=${2:?the folder start printed}
+    "${as[@]}" "$bin/pg_ctl" -D "$dir/data" -o "-k $dir -h ''" -l "$dir/server.log" -w start >/dev/null
+    ;;
 stop)
     dir=${2:?the folder start printed}
     "${as[@]}" "$bin/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null || true
     rm -rf "$dir"
     ;;
 *)
-    echo "usage: test-server.sh start | stop DIR" >&2
+    echo "usage: test-server.sh start | halt DIR | resume DIR | stop DIR" >&2
     exit 2
     ;;
 esac

@@ -109,6 +109,16 @@ const Step kSteps[] = {
      },
      // A removed word takes its sentence, and so does every word of a removed list.
      {{"d_word_delete_sentence", "d_word", "d_sentence", "word_id"}}},
+    // On a server every computer plays the same recordings: they are kept in the database, once each
+    // by the SHA-256 of their bytes, and a word's sound names one ("recording:" and the hash). Rows are
+    // only ever added, so a recording another word or another computer's cache refers to stays. The
+    // file keeps its recordings as files beside it and leaves this table empty.
+    {4,
+     {
+         "create table d_recording ("
+         " recording_hash text primary key,"
+         " recording_data blob not null)",
+     }},
 };
 
 // Rolls back unless committed. It takes the write lock at once, so two programs upgrading the same
@@ -166,6 +176,7 @@ QStringList statementsOf(const QSqlDatabase &db, const Step &step)
             // more.
             static const QRegularExpression integer(QStringLiteral("\\binteger\\b"));
             text.replace(integer, QStringLiteral("bigint"));
+            text.replace(QLatin1String(" blob "), QLatin1String(" bytea "));
         }
         statements << text.replace(QLatin1String("{id}"),
                                    server
@@ -279,7 +290,7 @@ void grantRoles(QSqlDatabase &db)
 {
     const QString teacher = QString::fromLatin1(kTeacherRole);
     const QString learner = QString::fromLatin1(kLearnerRole);
-    const QString lists = QStringLiteral("d_type, d_word, d_sentence, d_schema");
+    const QString lists = QStringLiteral("d_type, d_word, d_sentence, d_recording, d_schema");
     const QString results = QStringLiteral("d_learner, d_test, d_test_end, d_answer");
     SchemaTransaction transaction(db);
     QSqlQuery query(db);

@@ -22,8 +22,8 @@ inline QString soundFolder()
 }
 
 // Version 1: the word lists. Version 2: learners, their tests and every answer. Version 3: sentences
-// of words.
-inline constexpr int kVersion = 3;
+// of words. Version 4: recordings kept in the database (used on a server).
+inline constexpr int kVersion = 4;
 // The first version that keeps results.
 inline constexpr int kResultsVersion = 2;
 // The first version that keeps sentences.

@@ -26,11 +26,14 @@ void TDM::DataModuleCreate()
 {
     ADOConn.close();
     // A school's settings file names a server; without one, the file.
+    recordings.reset();
     useProgramsDatabase(ADOConn, QString::fromLatin1(Schema::kDatabasePath));
+    recordings = std::make_unique<Recordings::Source>(ADOConn);
     ADOConn.open();
 }
 
 void TDM::DataModuleDestroy()
 {
+    recordings.reset();
     ADOConn.close();
 }

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "Dataset.h"
+#include "Recordings.h"
 
 #include <QObject>
+
+#include <memory>
 
 // The data module: the one shared connection and the shared statement component.
 class TDM : public QObject
@@ -18,6 +21,8 @@ public:
 
     Connection ADOConn;
     Query qry{ADOConn};
+    // Plays the recordings a server keeps; set up with the connection.
+    std::unique_ptr<Recordings::Source> recordings;
 
     void DataModuleCreate();
     void DataModuleDestroy();

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>The connection to the database server was lost (%1). The next step connects again.</source>
+        <translation>Die Verbindung zum Datenbankserver ist abgebrochen (%1). Der nächste Schritt verbindet sich neu.</translation>
+    </message>
+</context>
+<context>
     <name>DataSet</name>
     <message>
         <source>Field &apos;%1&apos; not found</source>
@@ -506,6 +513,25 @@
     <message>
         <source>The folder &quot;%1&quot; holds too many recordings named &quot;%2&quot;.</source>
         <translation>Der Ordner „%1“ enthält zu viele Aufnahmen namens „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>Cannot keep the recording in &quot;%1&quot;: %2</source>
+        <translation>Die Aufnahme kann nicht in „%1“ abgelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The recording &quot;%1&quot; is larger than %2 MB and is not kept.</source>
+        <translation>Die Aufnahme „%1“ ist größer als %2 MB und wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Cannot read the recording &quot;%1&quot;: %2</source>
+        <translation>Die Aufnahme „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 in the database is damaged.</source>
+        <translation>Die Aufnahme %1 in der Datenbank ist beschädigt.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>Connection</name>
+    <message>
+        <source>The connection to the database server was lost (%1). The next step connects again.</source>
+        <translation>La connexion au serveur de base de données a été perdue (%1). L’étape suivante se reconnecte.</translation>
+    </message>
+</context>
+<context>
     <name>DataSet</name>
     <message>
         <source>Field &apos;%1&apos; not found</source>
@@ -506,6 +513,25 @@
     <message>
         <source>The folder &quot;%1&quot; holds too many recordings named &quot;%2&quot;.</source>
         <translation>Le dossier « %1 » contient trop d’enregistrements nommés « %2 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Recordings</name>
+    <message>
+        <source>Cannot keep the recording in &quot;%1&quot;: %2</source>
+        <translation>Impossible de conserver l’enregistrement dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The recording &quot;%1&quot; is larger than %2 MB and is not kept.</source>
+        <translation>L’enregistrement « %1 » dépasse %2 Mo et n’est pas conservé.</translation>
+    </message>
+    <message>
+        <source>Cannot read the recording &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire l’enregistrement « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The recording %1 in the database is damaged.</source>
+        <translation>L’enregistrement %1 de la base de données est endommagé.</translation>
     </message>
 </context>
 <context>

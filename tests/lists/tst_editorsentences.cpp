@@ -214,7 +214,7 @@ void TestEditorSentences::aFileWithoutSentencesStaysSoUntilTheFirst()
     clickRow(list, 3);
     save(editor.get(), "btnEdit", QStringLiteral("pear"), QStringLiteral("A pear is a fruit."));
     QCOMPARE(f->boxes.errors(), QStringList());
-    QCOMPARE(f->db.scalar(QStringLiteral("pragma user_version")), QStringLiteral("3"));
+    QCOMPARE(f->db.scalar(QStringLiteral("pragma user_version")), QStringLiteral("4"));
     QCOMPARE(f->db.rows(kSentences), QStringList{"pear|A pear is a fruit."});
     QCOMPARE(f->db.rows(QStringLiteral("select * from d_word order by word_id")), words);
     QCOMPARE(f->db.rows(QStringLiteral("select * from d_type order by type_id")), lists);

@@ -112,23 +112,23 @@ void TestResults::gettingReady_data()
     QTest::addColumn<QString>("versionAfter");
     QTest::newRow("newest") << false << ""
                             << ""
-                            << "3";
+                            << "4";
     QTest::newRow("version 1 upgraded") << true << ""
                                         << ""
-                                        << "3";
+                                        << "4";
     const QString readOnly =
         "Results are not kept: the database cannot be written (attempt to write a readonly "
         "database). The word lists can be used as always.";
     QTest::newRow("read-only, version 1") << true << "readonly" << readOnly << "1";
-    QTest::newRow("read-only, newest") << false << "readonly" << readOnly << "3";
+    QTest::newRow("read-only, newest") << false << "readonly" << readOnly << "4";
     QTest::newRow("newer") << false << "newer"
                            << "This database was made by a newer version of Spelldeck, so this one keeps no "
                               "results in it. The word lists can be used as always."
-                           << "4";
+                           << "5";
     const QString locked =
         "Results are not kept for now: another program is using the database (database is locked).";
     QTest::newRow("locked, version 1") << true << "locked" << locked << "1";
-    QTest::newRow("locked, newest") << false << "locked" << locked << "3";
+    QTest::newRow("locked, newest") << false << "locked" << locked << "4";
 }
 
 void TestResults::gettingReady()
@@ -141,7 +141,7 @@ void TestResults::gettingReady()
     if (versionOne)
         db.replaceWith(fixture("schema/version1.db"));
     if (damage == "newer")
-        db.exec("pragma user_version = 4");
+        db.exec("pragma user_version = 5");
     const QStringList words = db.rows("select * from d_word");
     if (damage == "readonly" && !db.setReadOnly(true))
         QSKIP(qPrintable(db.readOnlyProblem()));

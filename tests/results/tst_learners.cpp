@@ -237,7 +237,7 @@ void TestLearners::newLearnerUpgradesAndKeepsEachAnswer()
     main.show();
     boxes.answerInput(name);
     useMenu(&main, QStringLiteral("New learner..."));
-    QCOMPARE(db.scalar(QStringLiteral("pragma user_version")), QStringLiteral("3"));
+    QCOMPARE(db.scalar(QStringLiteral("pragma user_version")), QStringLiteral("4"));
     // The lists are as they were.
     QCOMPARE(db.rows(QStringLiteral("select type_id, type_name from d_type order by type_id")),
              (QStringList{"1|Week 1", "2|Pupils' own words"}));
@@ -303,7 +303,7 @@ void TestLearners::fileThatCannotKeepResults()
     }
     LearnerChoice::person(ana).save();
     if (file == QLatin1String("newer"))
-        db.exec(QStringLiteral("pragma user_version = 4"));
+        db.exec(QStringLiteral("pragma user_version = 5"));
     else if (!db.setReadOnly(true))
         QSKIP(qPrintable(db.readOnlyProblem()));
     const QByteArray before = contents(db.databaseFile());

@@ -84,9 +84,9 @@ void TestSchema::upgradeFromTheFirstRelease()
 
     QSqlDatabase db = connection.database();
     QCOMPARE(Schema::upgrade(db), 1);
-    QCOMPARE(Schema::version(db), 3);
-    QCOMPARE(sqlRows(connection, kTables), (QStringList{"d_answer", "d_learner", "d_sentence", "d_test",
-                                                        "d_test_end", "d_type", "d_word"}));
+    QCOMPARE(Schema::version(db), 4);
+    QCOMPARE(sqlRows(connection, kTables), (QStringList{"d_answer", "d_learner", "d_recording", "d_sentence",
+                                                        "d_test", "d_test_end", "d_type", "d_word"}));
     // Not a row of the word lists changed.
     QCOMPARE(sqlRows(connection, kWordLists), lists);
     QCOMPARE(sqlRows(connection, kWords), words);
@@ -95,8 +95,8 @@ void TestSchema::upgradeFromTheFirstRelease()
     QCOMPARE(sqlRows(connection, "select word_name from d_word order by word_id"),
              (QStringList{"apple", "house", "green"}));
     // Upgrading again does nothing.
-    QCOMPARE(Schema::upgrade(db), 3);
-    QCOMPARE(Schema::version(db), 3);
+    QCOMPARE(Schema::upgrade(db), 4);
+    QCOMPARE(Schema::version(db), 4);
 }
 
 void TestSchema::failedStepLeavesTheVersionBefore()

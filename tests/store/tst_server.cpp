@@ -10,6 +10,7 @@
 #include "Exceptions.h"
 #include "Schema.h"
 #include "Sentences.h"
+#include "ServerDatabase.h"
 #include "SqlRows.h"
 #include "uGlobal.h"
 
@@ -18,59 +19,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
-
-namespace {
-
-QString socketFolder()
-{
-    return QString::fromLocal8Bit(qgetenv("SPELLDECK_TEST_SERVER"));
-}
-
-ServerAddress address(const QString &database)
-{
-    return {socketFolder(), 0, database, QStringLiteral("spelldeck"), QStringLiteral("connect_timeout=5")};
-}
-
-// A database of its own on the server for one case, removed again after it.
-class ServerDatabase
-{
-public:
-    ServerDatabase() : m_name(QStringLiteral("t%1").arg(QRandomGenerator::global()->generate64()))
-    {
-        m_admin.setServer(address(QStringLiteral("postgres")));
-        // Not a statement the driver can prepare: run as it stands.
-        QSqlQuery create(m_admin.database());
-        if (!create.exec(QStringLiteral("create database ") + m_name))
-            qFatal("cannot make a database on the test server: %s", qPrintable(create.lastError().text()));
-        connection.setServer(address(m_name));
-    }
-    ~ServerDatabase()
-    {
-        connection.close();
-        try {
-            QSqlQuery(m_admin.database())
-                .exec(QStringLiteral("drop database ") + m_name + QStringLiteral(" with (force)"));
-        } catch (const Exception &) {
-            // The server went away with the case; the cluster goes with the run.
-        }
-    }
-    QStringList rows(const QString &sql) { return sqlRows(connection, sql); }
-    void exec(const QString &sql)
-    {
-        QSqlQuery query(connection.database());
-        if (!query.exec(sql))
-            QTest::qFail(qPrintable(query.lastError().text()), __FILE__, __LINE__);
-    }
-    const QString &name() const { return m_name; }
-
-    Connection connection;
-
-private:
-    QString m_name;
-    Connection m_admin;
-};
-
-} // namespace
 
 class TestServer : public QObject
 {
@@ -88,7 +36,7 @@ private slots:
 
 void TestServer::initTestCase()
 {
-    if (socketFolder().isEmpty())
+    if (testServerFolder().isEmpty())
         QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
 }
 
@@ -98,16 +46,16 @@ void TestServer::schemaIsMadeAndVersioned()
     QSqlDatabase db = server.connection.database();
     QCOMPARE(Schema::version(db), 0);
     Schema::create(db);
-    QCOMPARE(Schema::version(db), 3);
+    QCOMPARE(Schema::version(db), 4);
     QCOMPARE(
         server.rows(QStringLiteral("select tablename from pg_tables where schemaname = 'public' order by 1")),
-        (QStringList{"d_answer", "d_learner", "d_schema", "d_sentence", "d_test", "d_test_end", "d_type",
-                     "d_word"}));
+        (QStringList{"d_answer", "d_learner", "d_recording", "d_schema", "d_sentence", "d_test", "d_test_end",
+                     "d_type", "d_word"}));
     QCOMPARE(server.rows(QStringLiteral("select tgname from pg_trigger where not tgisinternal order by 1")),
              (QStringList{"d_type_delete_words", "d_word_delete_sentence"}));
     // Upgrading the newest does nothing.
-    QCOMPARE(Schema::upgrade(db), 3);
-    QCOMPARE(server.rows(QStringLiteral("select version from d_schema")), QStringList{"3"});
+    QCOMPARE(Schema::upgrade(db), 4);
+    QCOMPARE(server.rows(QStringLiteral("select version from d_schema")), QStringList{"4"});
 }
 
 void TestServer::theListsStatementsWorkAsOnTheFile()
@@ -218,7 +166,7 @@ void TestServer::failuresGiveTheServersText()
     QFETCH(QString, user);
     QFETCH(QString, message);
     Connection connection;
-    ServerAddress target = address(database);
+    ServerAddress target = testServerAddress(database);
     target.user = user;
     connection.setServer(target);
     try {

@@ -46,6 +46,11 @@ public:
     // Puts a copy of `file` (a fixture) in place of the database made for the test.
     void replaceWith(const QString &file);
 
+    // What a word saved with the sound file `path` stores: the path on the file; on a server the
+    // recording's name, "recording:" and the SHA-256 of the file's bytes (a path that names no file
+    // is stored as it is).
+    static QString storedSound(const QString &path);
+
     QString addList(const QString &name);
     QString addWord(const QString &typeId, const QString &name, const QString &sound, int order);
 

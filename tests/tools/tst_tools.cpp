@@ -143,14 +143,14 @@ void TestTools::createsSchema()
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("nested/folder/data.db"));
     DatabaseTool::createDatabase(file, false);
-    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"3"});
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"4"});
     QCOMPARE(
         rows(file, QStringLiteral("select name from sqlite_master where type in ('table','index','trigger') "
                                   "and name not like 'sqlite%' order by name")),
         (QStringList{"d_answer", "d_answer_learner_time", "d_answer_learner_word", "d_answer_miss",
-                     "d_answer_test", "d_answer_word", "d_learner", "d_learner_account", "d_sentence",
-                     "d_test", "d_test_end", "d_test_learner", "d_type", "d_type_delete_words", "d_word",
-                     "d_word_delete_sentence", "d_word_list_order"}));
+                     "d_answer_test", "d_answer_word", "d_learner", "d_learner_account", "d_recording",
+                     "d_sentence", "d_test", "d_test_end", "d_test_learner", "d_type", "d_type_delete_words",
+                     "d_word", "d_word_delete_sentence", "d_word_list_order"}));
     QCOMPARE(rows(file, QStringLiteral("select count(*) from d_type")), QStringList{"0"});
     // Nothing but the database is left in the folder (no temporary or journal files).
     QCOMPARE(QDir(dir.filePath(QStringLiteral("nested/folder"))).entryList(QDir::Files | QDir::Hidden),
@@ -511,7 +511,7 @@ void TestTools::sentencesSurviveExportAndImport()
     QVERIFY(runCommand(dir.path(), {"import", "homophones.spelldeck", "--database", "old/data.db"}, &run));
     QCOMPARE(run.errors, QString());
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(rows(old, QStringLiteral("pragma user_version")), QStringList{"3"});
+    QCOMPARE(rows(old, QStringLiteral("pragma user_version")), QStringList{"4"});
     QCOMPARE(rows(old, sentences),
              (QStringList{"their|They took their coats.", "there|Put it \"over there\", please."}));
     QCOMPARE(rows(old, QStringLiteral("select word_name from d_word where type_id = 3 order by word_order")),
@@ -568,28 +568,31 @@ void TestTools::initMakesAServerReady()
     QVERIFY(runCommand(dir.path(), {"init", "--server", "database.conf"}, &run));
     QCOMPARE(run.errors, QString());
     QCOMPARE(run.output,
-             QStringLiteral("Made the word lists' tables on the server (version 3). Teachers get the "
+             QStringLiteral("Made the word lists' tables on the server (version 4). Teachers get the "
                             "role spelldeck_teacher, learners spelldeck_learner.\n"));
     QCOMPARE(run.exitCode, 0);
     QVERIFY(runCommand(dir.path(), {"init", "--server", "database.conf"}, &run));
     QCOMPARE(run.output,
-             QStringLiteral("The server's database is at version 3 already. Teachers get the role "
+             QStringLiteral("The server's database is at version 4 already. Teachers get the role "
                             "spelldeck_teacher, learners spelldeck_learner.\n"));
     QCOMPARE(run.exitCode, 0);
 
     // A teacher changes the lists; a learner reads them and adds results, and may change nothing else.
     QCOMPARE(onServer(name, QStringLiteral("spelldeck_teacher"),
                       {"insert into d_type(type_name) values('Week 1') returning type_id",
-                       "insert into d_word(word_name, type_id) values('their', 1) returning word_id"}),
-             (QStringList{"1", "1"}));
+                       "insert into d_word(word_name, type_id) values('their', 1) returning word_id",
+                       "insert into d_recording values('h', 'x') returning recording_hash"}),
+             (QStringList{"1", "1", "h"}));
     QCOMPARE(
         onServer(name, QStringLiteral("spelldeck_learner"),
                  {"select word_name from d_word", "insert into d_word(word_name, type_id) values('x', 1)",
                   "update d_word set word_name = 'x'", "delete from d_type",
                   "insert into d_learner(learner_name) values('Ann') returning learner_id",
-                  "delete from d_learner"}),
+                  "delete from d_learner", "select recording_hash from d_recording",
+                  "insert into d_recording values('i', 'y')"}),
         (QStringList{"their", "permission denied for table d_word", "permission denied for table d_word",
-                     "permission denied for table d_type", "1", "permission denied for table d_learner"}));
+                     "permission denied for table d_type", "1", "permission denied for table d_learner", "h",
+                     "permission denied for table d_recording"}));
     onServer(QStringLiteral("postgres"), {}, {"drop database " + name + " with (force)"});
 
     // Settings that name no server, and init without them.
@@ -615,10 +618,10 @@ void TestTools::versionAndUpgrade()
     const QStringList words = rows(file, QStringLiteral("select * from d_word order by word_id"));
     CommandRun run;
     const QList<std::pair<QStringList, QString>> steps{
-        {{"version"}, "data/data.db: version 1; \"spelldeck-db upgrade\" brings it to version 3.\n"},
-        {{"upgrade"}, "Upgraded data/data.db from version 1 to version 3.\n"},
-        {{"version"}, "data/data.db: version 3, the newest this Spelldeck knows.\n"},
-        {{"upgrade"}, "data/data.db is at version 3 already.\n"},
+        {{"version"}, "data/data.db: version 1; \"spelldeck-db upgrade\" brings it to version 4.\n"},
+        {{"upgrade"}, "Upgraded data/data.db from version 1 to version 4.\n"},
+        {{"version"}, "data/data.db: version 4, the newest this Spelldeck knows.\n"},
+        {{"upgrade"}, "data/data.db is at version 4 already.\n"},
     };
     for (const auto &[arguments, output] : steps) {
         QVERIFY(runCommand(dir.path(), arguments, &run));
@@ -626,17 +629,17 @@ void TestTools::versionAndUpgrade()
         QCOMPARE(run.output, output);
         QCOMPARE(run.exitCode, 0);
     }
-    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"3"});
+    QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"4"});
     QCOMPARE(rows(file, QStringLiteral("select * from d_word order by word_id")), words);
 
     // A newer file is reported and left alone.
     rows(file, QStringLiteral("pragma user_version = 5"));
     QVERIFY(runCommand(dir.path(), {"version", "--database", file}, &run));
-    QCOMPARE(run.output, file + ": version 5, made by a newer Spelldeck (this one knows up to version 3).\n");
+    QCOMPARE(run.output, file + ": version 5, made by a newer Spelldeck (this one knows up to version 4).\n");
     QVERIFY(runCommand(dir.path(), {"upgrade", "--database", file}, &run));
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.errors, "spelldeck-db: " + file +
-                             " is version 5, made by a newer Spelldeck; this one knows up to version 3 and "
+                             " is version 5, made by a newer Spelldeck; this one knows up to version 4 and "
                              "leaves it as it is.\n");
     QCOMPARE(rows(file, QStringLiteral("pragma user_version")), QStringList{"5"});
 }

@@ -1,0 +1,235 @@
+// SPDX-FileCopyrightText: 2026 The Spelldeck developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a server does that a file does not: it gives up one of two transactions that wait for each
+// other, and it goes away and comes back while the program runs. Runs on the throwaway server whose
+// socket folder SPELLDECK_TEST_SERVER names, and on a private one of its own; skips without them.
+#include "Catalogue.h"
+#include "Dataset.h"
+#include "Exceptions.h"
+#include "Schema.h"
+#include "ServerDatabase.h"
+
+#include <QAtomicInt>
+#include <QProcess>
+#include <QSemaphore>
+#include <QSqlDatabase>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const QString kScript = QStringLiteral(SPELLDECK_FIXTURES "/../../scripts/test-server.sh");
+
+QString serverScript(const QStringList &arguments)
+{
+    QProcess script;
+    script.start(kScript, arguments);
+    if (!script.waitForFinished(60000) || script.exitCode() != 0)
+        qWarning("test-server.sh %s failed: %s", qPrintable(arguments.join(' ')),
+                 script.readAllStandardError().constData());
+    return QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed();
+}
+
+// The names of the two lists, as one connection reads them.
+QStringList listNames(Connection &connection)
+{
+    Query query(connection);
+    query.setSQL(Catalogue::ListLists());
+    query.open();
+    QStringList names;
+    for (; !query.eof(); query.next())
+        names << query.fieldByName(Schema::kTypeName);
+    return names;
+}
+
+// The cause and text of what `work` raised; Other and "" when it raised nothing.
+std::pair<EDatabaseError::Cause, QString> failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const EDatabaseError &e) {
+        return {e.cause(), e.message()};
+    }
+    return {EDatabaseError::Cause::Other, QString()};
+}
+
+} // namespace
+
+class TestServerFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void aDeadlockIsAskedAgain();
+    void aConflictThatStaysIsReported();
+    void aDroppedSessionComesBack();
+    void theServerStopsAndStartsUnderTheProgram();
+};
+
+void TestServerFaults::initTestCase()
+{
+    if (testServerFolder().isEmpty())
+        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
+}
+
+void TestServerFaults::aDeadlockIsAskedAgain()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    Schema::create(db);
+    server.exec(QStringLiteral("insert into d_type(type_name) values('one'), ('two')"));
+    const ServerAddress address = server.address();
+
+    // Two computers change the same two lists in opposite orders, each holding its first row while
+    // it waits for the other's: the server ends one of them, which must then go through.
+    QSemaphore bothHoldOne;
+    QAtomicInt attempts;
+    QStringList failures(2);
+    auto computer = [&](int which) {
+        Connection connection;
+        connection.setServer(address);
+        const QString mine = which == 0 ? QStringLiteral("first's") : QStringLiteral("second's");
+        const QString firstId = QString::number(which + 1);
+        const QString secondId = QString::number(2 - which);
+        bool waited = false;
+        try {
+            retryingConflicts([&] {
+                attempts.fetchAndAddRelaxed(1);
+                Transaction transaction(connection);
+                Query query(connection);
+                query.setSQL(Catalogue::RenameList(mine, firstId));
+                query.execSQL();
+                if (!waited) {
+                    waited = true;
+                    bothHoldOne.release();
+                    bothHoldOne.acquire(2);
+                    bothHoldOne.release(2);
+                }
+                query.setSQL(Catalogue::RenameList(mine, secondId));
+                query.execSQL();
+                transaction.commit();
+            });
+        } catch (const Exception &e) {
+            failures[which] = e.message();
+        }
+    };
+    QThread *first = QThread::create(computer, 0);
+    QThread *second = QThread::create(computer, 1);
+    first->start();
+    second->start();
+    QVERIFY(first->wait(30000));
+    QVERIFY(second->wait(30000));
+    delete first;
+    delete second;
+
+    QCOMPARE(failures, (QStringList{QString(), QString()}));
+    QCOMPARE(attempts.loadRelaxed(), 3);
+    // The one asked again went last, and both of its changes hold.
+    const QStringList names = server.rows(QStringLiteral("select type_name from d_type order by type_id"));
+    QVERIFY2(names == (QStringList{"first's", "first's"}) || names == (QStringList{"second's", "second's"}),
+             qPrintable(names.join(", ")));
+}
+
+void TestServerFaults::aConflictThatStaysIsReported()
+{
+    int attempts = 0;
+    const auto [cause, message] = failureOf([&] {
+        retryingConflicts([&] {
+            ++attempts;
+            throw EDatabaseError(QStringLiteral("deadlock detected"), EDatabaseError::Cause::Conflict);
+        });
+    });
+    QCOMPARE(attempts, 4);
+    QCOMPARE(message, QStringLiteral("deadlock detected"));
+    QCOMPARE(cause, EDatabaseError::Cause::Conflict);
+    // Anything else is not asked again.
+    attempts = 0;
+    failureOf([&] {
+        retryingConflicts([&] {
+            ++attempts;
+            throw EDatabaseError(QStringLiteral("permission denied for table d_type"));
+        });
+    });
+    QCOMPARE(attempts, 1);
+}
+
+void TestServerFaults::aDroppedSessionComesBack()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    Schema::create(db);
+    server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
+    Connection program;
+    program.setServer(server.address());
+    QCOMPARE(listNames(program), QStringList{"Week 1"});
+
+    // Outside a transaction, and inside one: the step fails, saying why, and the next connects again.
+    for (const bool inTransaction : {false, true}) {
+        server.dropOtherSessions();
+        const auto [cause, message] = failureOf([&] {
+            if (inTransaction) {
+                Transaction transaction(program);
+                Query query(program);
+                query.setSQL(Catalogue::RenameList(QStringLiteral("lost"), QStringLiteral("1")));
+                query.execSQL();
+                transaction.commit();
+            } else {
+                listNames(program);
+            }
+        });
+        QCOMPARE(cause, EDatabaseError::Cause::Lost);
+        QVERIFY2(message.startsWith(QStringLiteral("The connection to the database server was lost (")) &&
+                     message.endsWith(QStringLiteral("). The next step connects again.")),
+                 qPrintable(message));
+        QVERIFY(!program.connected());
+        QCOMPARE(listNames(program), QStringList{"Week 1"});
+    }
+    // A failure of the statement's own is not taken for a lost server.
+    const auto [cause, message] = failureOf([&] {
+        Query query(program);
+        query.setSQL(QStringLiteral("select * from d_nothing"));
+        query.open();
+    });
+    QCOMPARE(cause, EDatabaseError::Cause::Other);
+    QCOMPARE(message, QStringLiteral("relation \"d_nothing\" does not exist"));
+    QVERIFY(program.connected());
+}
+
+void TestServerFaults::theServerStopsAndStartsUnderTheProgram()
+{
+    // A server of this case's own: stopping the run's would stop every other test's.
+    const QString folder = serverScript({QStringLiteral("start")});
+    QVERIFY2(!folder.isEmpty(), "no private server");
+    auto removal = qScopeGuard([&] { serverScript({QStringLiteral("stop"), folder}); });
+    {
+        ServerDatabase server(folder);
+        QSqlDatabase db = server.connection.database();
+        Schema::create(db);
+        server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
+        server.connection.close();
+        Connection program;
+        program.setServer(server.address());
+        QCOMPARE(listNames(program), QStringList{"Week 1"});
+
+        serverScript({QStringLiteral("halt"), folder});
+        QCOMPARE(failureOf([&] { listNames(program); }).first, EDatabaseError::Cause::Lost);
+        // While it is away each step says so, with libpq's own text.
+        const auto [cause, message] = failureOf([&] { listNames(program); });
+        QCOMPARE(cause, EDatabaseError::Cause::Other);
+        QVERIFY2(message.contains(QStringLiteral("No such file or directory")), qPrintable(message));
+
+        serverScript({QStringLiteral("resume"), folder});
+        QCOMPARE(listNames(program), QStringList{"Week 1"});
+        Transaction transaction(program);
+        Query query(program);
+        query.setSQL(Catalogue::RenameList(QStringLiteral("Week 2"), QStringLiteral("1")));
+        query.execSQL();
+        transaction.commit();
+        QCOMPARE(listNames(program), QStringList{"Week 2"});
+    }
+}
+
+QTEST_GUILESS_MAIN(TestServerFaults)
+#include "tst_serverfaults.moc"
