@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // spelldeck-db: makes the database file the program opens, and exports and imports word lists.
+#include "CopyCommands.h"
 #include "DatabaseTool.h"
 #include "Exceptions.h"
 #include "ExchangeCommands.h"
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
         return ExchangeCommands::run(QCoreApplication::arguments().mid(1));
     if (argc > 1 && SchemaCommands::isCommand(QString::fromLocal8Bit(argv[1])))
         return SchemaCommands::run(QCoreApplication::arguments().mid(1));
+    if (argc > 1 && CopyCommands::isCommand(QString::fromLocal8Bit(argv[1])))
+        return CopyCommands::run(QCoreApplication::arguments().mid(1));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -29,7 +32,8 @@ int main(int argc, char **argv)
             "Creates an empty Spelldeck database (by default %1 under the current folder).\n"
             "Other commands: spelldeck-db export LIST FILE,\n"
             "spelldeck-db import FILE [--name NAME] [--speak [--voice NAME]], spelldeck-db voices,\n"
-            "spelldeck-db version, spelldeck-db upgrade, spelldeck-db init --server FILE;\n"
+            "spelldeck-db version, spelldeck-db upgrade, spelldeck-db init --server FILE,\n"
+            "spelldeck-db copy --server FILE [--from-server] [--database PATH];\n"
             "\"spelldeck-db COMMAND --help\" tells more.")
             .arg(QString::fromLatin1(Schema::kDatabasePath)));
     parser.addHelpOption();

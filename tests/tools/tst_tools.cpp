@@ -6,11 +6,13 @@
 #include "DatabaseTool.h"
 #include "Exceptions.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -132,6 +134,7 @@ private Q_SLOTS:
     void importSpeaksWordsWithoutARecording();
     void sentencesSurviveExportAndImport();
     void initMakesAServerReady();
+    void copyToAServerAndBack();
     void commandHelp_data();
     void commandHelp();
     void commandFailures_data();
@@ -606,6 +609,136 @@ void TestTools::initMakesAServerReady()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(runCommand(dir.path(), {"init"}, &run));
     QCOMPARE(run.exitCode, 2);
+}
+
+void TestTools::copyToAServerAndBack()
+{
+    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
+        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
+    const QString name = QStringLiteral("copy%1").arg(QCoreApplication::applicationPid());
+    onServer(QStringLiteral("postgres"), {}, {"drop database if exists " + name, "create database " + name});
+    auto dropped = qScopeGuard([&] {
+        onServer(QStringLiteral("postgres"), {}, {"drop database if exists " + name + " with (force)"});
+    });
+    QTemporaryDir dir;
+    QFile settings(dir.filePath(QStringLiteral("database.conf")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[database]\ndriver=postgresql\nhost=" + qgetenv("SPELLDECK_TEST_SERVER") +
+                   "\nname=" + name.toUtf8() + "\nuser=spelldeck\n");
+    settings.close();
+    CommandRun run;
+    QVERIFY(runCommand(dir.path(), {"--demo"}, &run));
+    QVERIFY(runCommand(dir.path(), {"copy", "--server", "database.conf"}, &run));
+    QCOMPARE(run.errors,
+             QStringLiteral("spelldeck-db: The server's database is not ready for this Spelldeck: "
+                            "run \"spelldeck-db init --server database.conf\" first.\n"));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(runCommand(dir.path(), {"init", "--server", "database.conf"}, &run));
+
+    // The demo list, a second list whose words share one recording or have none, a sentence with
+    // quotes, and a learner's test with a non-ASCII answer.
+    const QString file = dir.filePath(QStringLiteral("data/data.db"));
+    rows(file, "insert into d_type(type_name) values('l''été \"2\"')");
+    rows(file, "insert into d_word(word_name, word_sound, type_id, word_order) values"
+               "('château', 'data/sounds/apple.mp3', 2, 1), ('pomme', 'data/sounds/apple.mp3', 2, 2),"
+               " ('gone', 'data/sounds/gone.mp3', 2, 3)");
+    rows(file, "insert into d_sentence values(9, 'Il a dit \"château\" deux fois.')");
+    rows(file, "insert into d_learner(learner_name, learner_account) values('Zoë', 'zoe')");
+    rows(file, "insert into d_test values('t1', 1, 2, 'l''été \"2\"', 0, 1000)");
+    rows(file, "insert into d_test_end values('t1', 2000, 'finished', 1)");
+    rows(file,
+         "insert into d_answer values('a1', 't1', 1, 2, 'l''été \"2\"', 9, 'château', 'chateau', 0, 1, 1500,"
+         " 4000000000, 2), ('a2', 't1', 1, 2, 'l''été \"2\"', 10, 'pomme', 'pomme', 1, 1, 1600, 900, 1)");
+    const QStringList words =
+        rows(file, "select word_id, word_name, type_id, word_order from d_word order by 1");
+    QCOMPARE(words.size(), 11);
+    const QStringList tables{"select * from d_type order by 1",     "select * from d_sentence order by 1",
+                             "select * from d_learner order by 1",  "select * from d_test order by 1",
+                             "select * from d_test_end order by 1", "select * from d_answer order by 1"};
+    QStringList before;
+    for (const QString &sql : tables)
+        before << rows(file, sql).join('\n');
+
+    // All or nothing: a recording that cannot be kept leaves the server as it was.
+    QFile big(dir.filePath(QStringLiteral("big.mp3")));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1024 * 1024 + 1));
+    big.close();
+    rows(file, "update d_word set word_sound = 'big.mp3' where word_id = 11");
+    QVERIFY(runCommand(dir.path(), {"copy", "--server", "database.conf"}, &run));
+    QCOMPARE(run.errors,
+             QStringLiteral("spelldeck-db: The recording \"big.mp3\" is larger than 50 MB and is not "
+                            "kept.\n"));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(onServer(name, {}, {"select count(*) from d_type", "select count(*) from d_recording"}),
+             (QStringList{"0", "0"}));
+    rows(file, "update d_word set word_sound = 'data/sounds/gone.mp3' where word_id = 11");
+
+    // Up, from another folder: relative recordings are found beside the database's folder.
+    const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(runCommand(elsewhere, {"copy", "--server", "../database.conf", "--database", "../data/data.db"},
+                       &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.output,
+             QStringLiteral("Copied 2 lists with 11 words (10 recordings), 1 learners, 1 tests and 2 "
+                            "answers to the server. 1 words' recordings were not found; they keep "
+                            "their paths.\n"));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(onServer(name, {}, {"select word_id, word_name, type_id, word_order from d_word order by 1"}),
+             words);
+    for (qsizetype i = 0; i < tables.size(); ++i)
+        QCOMPARE(onServer(name, {}, {tables.at(i)}).join('\n'), before.at(i));
+    const QString apple =
+        "recording:" +
+        QCryptographicHash::hash(contents(dir.filePath("data/sounds/apple.mp3")), QCryptographicHash::Sha256)
+            .toHex();
+    QCOMPARE(onServer(name, {},
+                      {"select word_sound from d_word where word_id in (1, 9, 10, 11) order by word_id"}),
+             (QStringList{apple, apple, apple, "data/sounds/gone.mp3"}));
+    // Eight demo recordings, each once.
+    QCOMPARE(onServer(name, {}, {"select count(*) from d_recording"}), QStringList{"8"});
+    // New rows are numbered after the copied ones.
+    QCOMPARE(onServer(name, QStringLiteral("spelldeck_teacher"),
+                      {"insert into d_type(type_name) values('new') returning type_id",
+                       "insert into d_word(word_name, type_id) values('new', 3) returning word_id"}),
+             (QStringList{"3", "12"}));
+    onServer(name, {}, {"delete from d_type where type_id = 3"});
+
+    // Never into a server that holds lists.
+    QVERIFY(runCommand(dir.path(), {"copy", "--server", "database.conf"}, &run));
+    QCOMPARE(run.errors, QStringLiteral("spelldeck-db: The server already holds word lists or results; copy "
+                                        "only into a server that holds none. Nothing was copied.\n"));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(onServer(name, {}, {"select count(*) from d_word"}), QStringList{"11"});
+
+    // And down again, into a new file, the recordings beside it.
+    QVERIFY(runCommand(
+        dir.path(), {"copy", "--from-server", "--server", "database.conf", "--database", "back/data/data.db"},
+        &run));
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.output,
+             QStringLiteral("Copied 2 lists with 11 words (10 recordings), 1 learners, 1 tests and 2 "
+                            "answers from the server to back/data/data.db.\n"));
+    const QString back = dir.filePath(QStringLiteral("back/data/data.db"));
+    QCOMPARE(rows(back, "select word_id, word_name, type_id, word_order from d_word order by 1"), words);
+    for (qsizetype i = 0; i < tables.size(); ++i)
+        QCOMPARE(rows(back, tables.at(i)).join('\n'), before.at(i));
+    const QString appleBack = "data/sounds/" + apple.mid(10) + ".mp3";
+    QCOMPARE(rows(back, "select word_sound from d_word where word_id in (1, 9, 11) order by word_id"),
+             (QStringList{appleBack, appleBack, "data/sounds/gone.mp3"}));
+    QCOMPARE(contents(dir.filePath("back/" + appleBack)), contents(dir.filePath("data/sounds/apple.mp3")));
+    QCOMPARE(QDir(dir.filePath("back/data/sounds")).entryList(QDir::Files).size(), 8);
+    QCOMPARE(QDir(dir.filePath("back/data")).entryList(QDir::Files | QDir::Hidden), QStringList{"data.db"});
+    // Never over a file.
+    const QByteArray made = contents(back);
+    QVERIFY(runCommand(
+        dir.path(), {"copy", "--from-server", "--server", "database.conf", "--database", "back/data/data.db"},
+        &run));
+    QCOMPARE(run.errors,
+             QStringLiteral("spelldeck-db: \"back/data/data.db\" already exists; copy from the server "
+                            "only into a new file.\n"));
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(contents(back), made);
 }
 
 void TestTools::versionAndUpgrade()
