@@ -321,7 +321,9 @@ QString DataSet::fieldByName(const QString &name) const
     const qsizetype column = columnIndex(name);
     if (eof())
         return QString();
-    return m_values.at(m_position * m_columns.size() + column).toString();
+    // The server's driver gives a NULL number as a null of its type, whose text would be "0".
+    const QVariant &value = m_values.at(m_position * m_columns.size() + column);
+    return value.isNull() ? QString() : value.toString();
 }
 
 void DataSet::load(const QString &sql, const QVariantList &values)

@@ -108,15 +108,9 @@ void TestCommands::createOpensNoEditor()
     QFETCH(QString, how);
     QFETCH(QStringList, stored);
     QFETCH(int, errors);
-    if (how == QLatin1String("failed") && TestDatabase::onServer()) {
-        f->db.exec(QStringLiteral("create function refuse() returns trigger language plpgsql as "
-                                  "$$ begin raise exception 'database is locked'; end $$"));
-        f->db.exec(QStringLiteral(
-            "create trigger refuse before insert on d_type for each row execute function refuse()"));
-    } else if (how == QLatin1String("failed")) {
-        f->db.exec(QStringLiteral("create trigger refuse before insert on d_type "
-                                  "begin select raise(abort, 'database is locked'); end"));
-    }
+    if (how == QLatin1String("failed"))
+        f->db.refuse(QStringLiteral("d_type"), QStringLiteral("insert"),
+                     QStringLiteral("database is locked"));
     ModalDriver script({[&](QWidget *dialog) {
         if (how == QLatin1String("empty name")) {
             QVERIFY(press(dialog, "sButton2"));

@@ -214,8 +214,8 @@ void TestCreate::failedCreate()
         if (!f->db.setReadOnly(true))
             QSKIP(qPrintable(f->db.readOnlyProblem()));
     } else {
-        f->db.exec(QStringLiteral("create trigger refuse before insert on d_type "
-                                  "begin select raise(abort, 'no room for another list'); end"));
+        f->db.refuse(QStringLiteral("d_type"), QStringLiteral("insert"),
+                     QStringLiteral("no room for another list"));
     }
 
     TfrmCreate dialog;
@@ -235,7 +235,7 @@ void TestCreate::failedCreate()
         QVERIFY(f->db.setReadOnly(false));
         f->dm.ADOConn.close();
     } else {
-        f->db.exec(QStringLiteral("drop trigger refuse"));
+        f->db.allow(QStringLiteral("d_type"));
     }
     QVERIFY(press(&dialog, "sButton2"));
     QVERIFY(!dialog.isVisible());

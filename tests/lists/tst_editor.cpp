@@ -832,9 +832,7 @@ void TestEditor::failedChange()
     QFETCH(QStringList, afterRetry);
     const QString id = makeList(names("apple pear plum"));
     const auto editor = open(id);
-    f->db.exec(
-        QStringLiteral("create trigger refuse before %1 on d_word begin select raise(abort, '%2'); end")
-            .arg(refused, message.chopped(1)));
+    f->db.refuse(QStringLiteral("d_word"), refused, message.chopped(1));
     if (row >= 0)
         clickRow(list(editor.get()), row);
     f->boxes.answerQuestion(true);
@@ -856,7 +854,7 @@ void TestEditor::failedChange()
 
     if (afterRetry.isEmpty())
         return;
-    f->db.exec(QStringLiteral("drop trigger refuse"));
+    f->db.allow(QStringLiteral("d_word"));
     QVERIFY(press(editor.get(), "btnSave"));
     QCOMPARE(shownRows(list(editor.get())), afterRetry);
     QCOMPARE(f->boxes.errors().size(), 1);
@@ -877,10 +875,8 @@ void TestEditor::failedMove()
     const QString refusedId =
         f->db.scalar(QStringLiteral("select word_id from d_word where word_name = ?"), {refused});
     const auto editor = open(id);
-    f->db.exec(
-        QStringLiteral("create trigger refuse before update of word_order on d_word when old.word_id = %1 "
-                       "begin select raise(abort, 'database is locked'); end")
-            .arg(refusedId));
+    f->db.refuse(QStringLiteral("d_word"), QStringLiteral("update of word_order"),
+                 QStringLiteral("database is locked"), QStringLiteral("old.word_id = ") + refusedId);
     clickRow(list(editor.get()), 1);
     QVERIFY(press(editor.get(), "btnUp"));
 

@@ -94,6 +94,7 @@ private Q_SLOTS:
 
 void TestResults::readingNeverUpgrades()
 {
+    SKIP_ON_SERVER("an older version's");
     TestDatabase db;
     db.replaceWith(fixture("schema/version1.db"));
     ResultStore store;
@@ -137,6 +138,7 @@ void TestResults::gettingReady()
     QFETCH(QString, damage);
     QFETCH(QString, reason);
     QFETCH(QString, versionAfter);
+    SKIP_ON_SERVER("its version, and read-only or locked");
     TestDatabase db;
     if (versionOne)
         db.replaceWith(fixture("schema/version1.db"));
@@ -170,9 +172,10 @@ void TestResults::answersAreStoredAsChecked()
     const TData there = word("13", "there");
     log.answerChecked({&their, "thier", false, 1, 2000, 1500, 2});
     // The test's start comes with its first answer, each at once.
-    QCOMPARE(db.rows("select test_id = ?, learner_id, type_id, type_name, practice, started_at from d_test",
-                     {QVariant()}),
-             QStringList{QStringLiteral("|%1|7|Week 3|0|1000").arg(ann.id)});
+    QCOMPARE(
+        db.rows("select case when test_id <> '' then 'id' end, learner_id, type_id, type_name, practice, "
+                "started_at from d_test"),
+        QStringList{QStringLiteral("id|%1|7|Week 3|0|1000").arg(ann.id)});
     QCOMPARE(
         db.rows(
             "select learner_id, type_id, type_name, word_id, word_name, typed, correct, pass, answered_at,"
@@ -207,6 +210,7 @@ void TestResults::aLockedDatabase_data()
 
 void TestResults::aLockedDatabase()
 {
+    SKIP_ON_SERVER("locked by another program");
     QFETCH(int, lockedFrom);
     QFETCH(int, lockedTo);
     QFETCH(QStringList, storedAfterEach);

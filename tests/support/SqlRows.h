@@ -17,7 +17,8 @@ inline QStringList joinedRows(QSqlQuery &query)
     while (query.next()) {
         QStringList row;
         for (int i = 0; i < query.record().count(); ++i)
-            row << query.value(i).toString();
+            // NULL as empty text on both backends (the server's driver gives a typed null, "0" as text).
+            row << (query.value(i).isNull() ? QString() : query.value(i).toString());
         result << row.join(QLatin1Char('|'));
     }
     return result;

@@ -115,6 +115,30 @@ bool TestDatabase::onServer()
     return qgetenv("SPELLDECK_TEST_BACKEND") == "server";
 }
 
+void TestDatabase::refuse(const QString &table, const QString &event, const QString &message,
+                          const QString &condition)
+{
+    const QString quoted = QString(message).replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (onServer()) {
+        const QString function = QStringLiteral("refuse_") + table;
+        exec(QStringLiteral("create function %1() returns trigger language plpgsql as $$ begin if %2 then "
+                            "raise exception '%3'; end if; return coalesce(new, old); end $$")
+                 .arg(function, condition.isEmpty() ? QStringLiteral("true") : condition, quoted));
+        exec(QStringLiteral("create trigger refuse before %1 on %2 for each row execute function %3()")
+                 .arg(event, table, function));
+        return;
+    }
+    exec(QStringLiteral("create trigger refuse before %1 on %2 %3 begin select raise(abort, '%4'); end")
+             .arg(event, table, condition.isEmpty() ? QString() : QStringLiteral("when ") + condition,
+                  quoted));
+}
+
+void TestDatabase::allow(const QString &table)
+{
+    exec(onServer() ? QStringLiteral("drop trigger refuse on ") + table
+                    : QStringLiteral("drop trigger refuse"));
+}
+
 QString TestDatabase::storedSound(const QString &path)
 {
     if (!onServer())
@@ -201,7 +225,7 @@ QStringList TestDatabase::column(const QString &sql, const QVariantList &values)
     QSqlQuery query = run(*m_connection, sql, values);
     QStringList result;
     while (query.next())
-        result << query.value(0).toString();
+        result << (query.value(0).isNull() ? QString() : query.value(0).toString());
     return result;
 }
 

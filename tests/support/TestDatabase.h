@@ -12,6 +12,14 @@
 
 class Connection;
 
+// Leaves a case about the database file itself (an older version's file, a read-only or locked one)
+// out of the run on a server, which has no such file.
+#define SKIP_ON_SERVER(what)                                                                                 \
+    do {                                                                                                     \
+        if (TestDatabase::onServer())                                                                        \
+            QSKIP("a case of the database file (" what "); a server has none");                              \
+    } while (false)
+
 // A fresh database made with the project's own tool in a temporary folder, with that folder as the
 // current directory for as long as the object lives (the program opens data/data.db from there).
 //
@@ -34,6 +42,9 @@ public:
     // The file; on a server there is none, and a test that needs one skips.
     QString databaseFile() const;
     static bool onServer();
+    // The hidden column that orders a table's rows as they were added: rowid on the file, ctid on
+    // a server (rows that are never changed stay where they were written).
+    static QString rowOrder() { return onServer() ? QStringLiteral("ctid") : QStringLiteral("rowid"); }
 
     // Direct access that bypasses the program's data module, to set up and check what is stored.
     void exec(const QString &sql, const QVariantList &values = {});
@@ -42,6 +53,14 @@ public:
     // Every row, columns joined by "|".
     QStringList rows(const QString &sql, const QVariantList &values = {});
     QString scalar(const QString &sql, const QVariantList &values = {});
+
+    // Makes the database refuse `event` ("insert", "delete", "update of word_order") on `table` with
+    // `message` as its own error, where `condition` holds (SQL on the row's new. or old. values that both
+    // backends read alike; empty: always).
+    void refuse(const QString &table, const QString &event, const QString &message,
+                const QString &condition = QString());
+    // Takes that refusal back.
+    void allow(const QString &table);
 
     // Puts a copy of `file` (a fixture) in place of the database made for the test.
     void replaceWith(const QString &file);
