@@ -164,11 +164,14 @@ void Connection::open()
             db.setPort(m_server.port);
         db.setDatabaseName(m_server.name);
         db.setUserName(m_server.user);
-        db.setConnectOptions(m_server.options);
+        // The lock wait comes with the connection: no statement, no round trip.
+        QString options = m_server.options;
+        if (!options.isEmpty())
+            options += QLatin1Char(';');
+        db.setConnectOptions(options + QStringLiteral("options='-c lock_timeout=%1'").arg(m_busyTimeout));
         if (!db.open())
             raise(db.lastError());
         m_connected = true;
-        setBusyTimeout(m_busyTimeout);
         return;
     }
     db.setDatabaseName(readWriteUri(m_path));
@@ -205,6 +208,13 @@ QSqlQuery Connection::run(const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
+    // The server's driver prepares, runs and frees a prepared statement in three round trips: a
+    // statement without values goes in one.
+    if (m_onServer && values.isEmpty()) {
+        if (!query.exec(sql))
+            fail(query.lastError());
+        return query;
+    }
     // A failed prepare left unchecked would surface later as a misleading parameter error.
     if (!query.prepare(sql))
         fail(query.lastError());

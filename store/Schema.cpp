@@ -307,9 +307,11 @@ void grantRoles(QSqlDatabase &db)
         QStringLiteral("grant select, insert, update, delete on %1, %2 to %3").arg(lists, results, teacher),
         QStringLiteral("grant select on %1, %2 to %3").arg(lists, results, learner),
         QStringLiteral("grant insert on %1 to %2").arg(results, learner),
-        // New ids come from the identity columns' sequences.
+        // New ids come from the identity columns' sequences; a teacher who copies a file database up
+        // sets them past the copied ids.
         QStringLiteral("grant usage, select on all sequences in schema public to %1, %2")
             .arg(teacher, learner),
+        QStringLiteral("grant update on all sequences in schema public to %1").arg(teacher),
     };
     for (const QString &grant : grants) {
         if (!query.exec(grant))

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -109,6 +110,17 @@ QString ServerSettings::connectOptions() const
 ServerAddress serverAddress(const ServerSettings &settings)
 {
     return {settings.host, settings.port, settings.name, settings.user, settings.connectOptions()};
+}
+
+void preloadServerLibrary() noexcept
+{
+    try {
+        if (ServerSettings::load().server)
+            // Stays loaded for the process: the driver's plugin then finds it in place.
+            QLibrary(QStringLiteral("pq"), 5).load();
+    } catch (...) {
+        // Reported by the connection, where the user sees it.
+    }
 }
 
 void useProgramsDatabase(Connection &connection, const QString &path)

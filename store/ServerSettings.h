@@ -47,6 +47,11 @@ struct ServerSettings
 // The server the settings name, as the connection takes it.
 ServerAddress serverAddress(const ServerSettings &settings);
 
+// When the settings name a server, loads its client library (libpq and the many libraries under it),
+// so that connecting later does not wait for them. Safe on any thread, before the application object
+// exists; anything wrong with the settings is left for the connection to report.
+void preloadServerLibrary() noexcept;
+
 // Points a connection of the program at its database: the server the settings name, else the file at
 // `path`. Raises Exception as ServerSettings::load() does.
 void useProgramsDatabase(Connection &connection, const QString &path);

@@ -30,6 +30,7 @@ private slots:
     void theListsStatementsWorkAsOnTheFile();
     void removalRulesHold();
     void aLearnerChangesNoList();
+    void lockWaitsAsSet();
     void failuresGiveTheServersText_data();
     void failuresGiveTheServersText();
 };
@@ -158,6 +159,21 @@ void TestServer::failuresGiveTheServersText_data()
     QTest::newRow("a role that does not exist") << "postgres"
                                                 << "nobody_here"
                                                 << "role \"nobody_here\" does not exist";
+}
+
+void TestServer::lockWaitsAsSet()
+{
+    ServerDatabase server;
+    Connection connection;
+    connection.setServer(server.address());
+    // Set before connecting, it comes with the connection; set after, at once.
+    connection.setBusyTimeout(1234);
+    QCOMPARE(sqlRows(connection, QStringLiteral("show lock_timeout")), QStringList{"1234ms"});
+    connection.setBusyTimeout(100);
+    QCOMPARE(sqlRows(connection, QStringLiteral("show lock_timeout")), QStringList{"100ms"});
+    // And again after connecting anew.
+    connection.close();
+    QCOMPARE(sqlRows(connection, QStringLiteral("show lock_timeout")), QStringList{"100ms"});
 }
 
 void TestServer::failuresGiveTheServersText()

@@ -617,15 +617,20 @@ void TestTools::copyToAServerAndBack()
         QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
     const QString name = QStringLiteral("copy%1").arg(QCoreApplication::applicationPid());
     onServer(QStringLiteral("postgres"), {}, {"drop database if exists " + name, "create database " + name});
+    // A teacher's login copies; the server's owner made it ready.
+    const QString teacher = QStringLiteral("teacher%1").arg(QCoreApplication::applicationPid());
     auto dropped = qScopeGuard([&] {
-        onServer(QStringLiteral("postgres"), {}, {"drop database if exists " + name + " with (force)"});
+        onServer(QStringLiteral("postgres"), {},
+                 {"drop database if exists " + name + " with (force)", "drop role if exists " + teacher});
     });
     QTemporaryDir dir;
-    QFile settings(dir.filePath(QStringLiteral("database.conf")));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[database]\ndriver=postgresql\nhost=" + qgetenv("SPELLDECK_TEST_SERVER") +
-                   "\nname=" + name.toUtf8() + "\nuser=spelldeck\n");
-    settings.close();
+    for (const auto &[file, user] :
+         {std::pair{"database.conf", QStringLiteral("spelldeck")}, std::pair{"teacher.conf", teacher}}) {
+        QFile settings(dir.filePath(QString::fromLatin1(file)));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[database]\ndriver=postgresql\nhost=" + qgetenv("SPELLDECK_TEST_SERVER") +
+                       "\nname=" + name.toUtf8() + "\nuser=" + user.toUtf8() + "\n");
+    }
     CommandRun run;
     QVERIFY(runCommand(dir.path(), {"--demo"}, &run));
     QVERIFY(runCommand(dir.path(), {"copy", "--server", "database.conf"}, &run));
@@ -634,6 +639,7 @@ void TestTools::copyToAServerAndBack()
                             "run \"spelldeck-db init --server database.conf\" first.\n"));
     QCOMPARE(run.exitCode, 1);
     QVERIFY(runCommand(dir.path(), {"init", "--server", "database.conf"}, &run));
+    onServer(QStringLiteral("postgres"), {}, {"create role " + teacher + " login in role spelldeck_teacher"});
 
     // The demo list, a second list whose words share one recording or have none, a sentence with
     // quotes, and a learner's test with a non-ASCII answer.
@@ -664,7 +670,7 @@ void TestTools::copyToAServerAndBack()
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1024 * 1024 + 1));
     big.close();
     rows(file, "update d_word set word_sound = 'big.mp3' where word_id = 11");
-    QVERIFY(runCommand(dir.path(), {"copy", "--server", "database.conf"}, &run));
+    QVERIFY(runCommand(dir.path(), {"copy", "--server", "teacher.conf"}, &run));
     QCOMPARE(run.errors,
              QStringLiteral("spelldeck-db: The recording \"big.mp3\" is larger than 50 MB and is not "
                             "kept.\n"));
@@ -676,7 +682,7 @@ void TestTools::copyToAServerAndBack()
     // Up, from another folder: relative recordings are found beside the database's folder.
     const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
     QVERIFY(QDir().mkpath(elsewhere));
-    QVERIFY(runCommand(elsewhere, {"copy", "--server", "../database.conf", "--database", "../data/data.db"},
+    QVERIFY(runCommand(elsewhere, {"copy", "--server", "../teacher.conf", "--database", "../data/data.db"},
                        &run));
     QCOMPARE(run.errors, QString());
     QCOMPARE(run.output,
@@ -705,7 +711,7 @@ void TestTools::copyToAServerAndBack()
     onServer(name, {}, {"delete from d_type where type_id = 3"});
 
     // Never into a server that holds lists.
-    QVERIFY(runCommand(dir.path(), {"copy", "--server", "database.conf"}, &run));
+    QVERIFY(runCommand(dir.path(), {"copy", "--server", "teacher.conf"}, &run));
     QCOMPARE(run.errors, QStringLiteral("spelldeck-db: The server already holds word lists or results; copy "
                                         "only into a server that holds none. Nothing was copied.\n"));
     QCOMPARE(run.exitCode, 1);
@@ -713,7 +719,7 @@ void TestTools::copyToAServerAndBack()
 
     // And down again, into a new file, the recordings beside it.
     QVERIFY(runCommand(
-        dir.path(), {"copy", "--from-server", "--server", "database.conf", "--database", "back/data/data.db"},
+        dir.path(), {"copy", "--from-server", "--server", "teacher.conf", "--database", "back/data/data.db"},
         &run));
     QCOMPARE(run.errors, QString());
     QCOMPARE(run.output,
@@ -732,7 +738,7 @@ void TestTools::copyToAServerAndBack()
     // Never over a file.
     const QByteArray made = contents(back);
     QVERIFY(runCommand(
-        dir.path(), {"copy", "--from-server", "--server", "database.conf", "--database", "back/data/data.db"},
+        dir.path(), {"copy", "--from-server", "--server", "teacher.conf", "--database", "back/data/data.db"},
         &run));
     QCOMPARE(run.errors,
              QStringLiteral("spelldeck-db: \"back/data/data.db\" already exists; copy from the server "
