@@ -8,6 +8,7 @@
 #include "Exceptions.h"
 #include "Recordings.h"
 #include "Sentences.h"
+#include "SharedLists.h"
 
 #include <QCoreApplication>
 
@@ -29,8 +30,9 @@ QStringList insertWords(Connection &connection, const QString &typeId, const QLi
     query.setSQL(Catalogue::ListWords(typeId));
     query.open();
     // The editor numbers a list's words by their place when it loads them and gives an added word the
-    // count plus one, whatever positions are stored: imported words follow the same rule.
-    const qint32 count = query.recordCount();
+    // count plus one, whatever positions are stored: imported words follow the same rule (on a server
+    // with the list locked, as another computer may add to it at the same moment).
+    const qint32 count = SharedLists::nextPosition(connection, typeId, query.recordCount()) - 1;
     query.close();
 
     QStringList ids;

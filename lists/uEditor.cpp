@@ -15,6 +15,7 @@
 #include "Recordings.h"
 #include "Schema.h"
 #include "Sentences.h"
+#include "SharedLists.h"
 #include "SoundPath.h"
 #include "Speech.h"
 #include "Synthesizer.h"
@@ -258,7 +259,7 @@ void TfrmEditor::btnSaveClick()
     const QString sentence = m_sentence->text();
     m_sentence->prepare(DM->ADOConn);
     TData *data = FCurData;
-    const qint32 order = ui->lstWord->count() + 1;
+    qint32 order = ui->lstWord->count() + 1;
     QString sound;
     qint64 id = 0;
     // The word, its recording and its sentence are stored together or not at all; a server that
@@ -266,6 +267,8 @@ void TfrmEditor::btnSaveClick()
     retryingConflicts([&] {
         Transaction transaction(DM->ADOConn);
         sound = Recordings::stored(DM->ADOConn, typed);
+        if (!data)
+            order = SharedLists::nextPosition(DM->ADOConn, FTypeID, ui->lstWord->count());
         DM->qry.close();
         DM->qry.setSQL(data ? Catalogue::UpdateWord(name, sound, data->ID)
                             : Catalogue::InsertWord(name, sound, FTypeID, order));
@@ -293,7 +296,7 @@ void TfrmEditor::btnSaveClick()
         added->Sentence = sentence;
         FWords.push_back(std::move(added));
         appendEntry(FWords.back().get());
-        selectRow(order - 1);
+        selectRow(ui->lstWord->count() - 1);
         lstWordClick();
     }
     // A changed recording may change the word's mark.

@@ -59,6 +59,7 @@ class TestTwoComputers : public QObject
 
 private slots:
     void aWordSpokenOnOneIsHeardOnTheOther();
+    void aWordAddedMeanwhileKeepsItsPlace();
 };
 
 void TestTwoComputers::aWordSpokenOnOneIsHeardOnTheOther()
@@ -105,6 +106,29 @@ void TestTwoComputers::aWordSpokenOnOneIsHeardOnTheOther()
                  QStringLiteral("\nbox You have finished all your words! \rYou didn't miss ANY words "
                                 "at all!\n"));
     QVERIFY(!QFileInfo::exists(elsewhere.path() + QStringLiteral("/data")));
+}
+
+void TestTwoComputers::aWordAddedMeanwhileKeepsItsPlace()
+{
+    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
+        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
+    qputenv("SPELLDECK_TEST_BACKEND", "server");
+    ScriptedToolkit boxes;
+    TestDatabase db;
+    TDM dm;
+    const QString listId = db.addList(QStringLiteral("Week 1"));
+    db.addWord(listId, QStringLiteral("apple"), QString(), 1);
+    db.addWord(listId, QStringLiteral("pear"), QString(), 2);
+    const auto editor = TfrmEditor::Create(nullptr, listId, QStringLiteral("Week 1"), false, 100, 50);
+    editor->show();
+    // Another computer adds a word while this one's editor shows two.
+    db.addWord(listId, QStringLiteral("plum"), QString(), 3);
+    QVERIFY(press(editor.get(), "btnAdd"));
+    typeInto(child<QLineEdit>(editor.get(), "edtWord"), QStringLiteral("fig"));
+    QVERIFY(press(editor.get(), "btnSave"));
+    QCOMPARE(boxes.errors(), QStringList());
+    QCOMPARE(db.rows(QStringLiteral("select word_name, word_order from d_word order by word_order, word_id")),
+             (QStringList{"apple|1", "pear|2", "plum|3", "fig|4"}));
 }
 
 int main(int argc, char **argv)

@@ -9,6 +9,7 @@
 #include "Exceptions.h"
 #include "Schema.h"
 #include "ServerDatabase.h"
+#include "SharedLists.h"
 
 #include <QAtomicInt>
 #include <QProcess>
@@ -64,6 +65,7 @@ private slots:
     void initTestCase();
     void aDeadlockIsAskedAgain();
     void aConflictThatStaysIsReported();
+    void twoAddingAtOnceTakeTwoPlaces();
     void aDroppedSessionComesBack();
     void theServerStopsAndStartsUnderTheProgram();
 };
@@ -153,6 +155,54 @@ void TestServerFaults::aConflictThatStaysIsReported()
         });
     });
     QCOMPARE(attempts, 1);
+}
+
+void TestServerFaults::twoAddingAtOnceTakeTwoPlaces()
+{
+    ServerDatabase server;
+    QSqlDatabase db = server.connection.database();
+    Schema::create(db);
+    server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
+    server.exec(QStringLiteral("insert into d_word(word_name, type_id, word_order) values('apple', 1, 1)"));
+    const ServerAddress address = server.address();
+
+    // Both editors show one word; the first takes its place and keeps the list a while before it
+    // commits, the second comes meanwhile.
+    QSemaphore firstHasItsPlace;
+    qint32 places[2] = {0, 0};
+    auto computer = [&](int which) {
+        Connection connection;
+        connection.setServer(address);
+        if (which == 1)
+            firstHasItsPlace.acquire();
+        Transaction transaction(connection);
+        places[which] = SharedLists::nextPosition(connection, QStringLiteral("1"), 1);
+        Query query(connection);
+        query.setSQL(Catalogue::InsertWord(QStringLiteral("word %1").arg(which), QString(),
+                                           QStringLiteral("1"), places[which]));
+        query.execSQL();
+        if (which == 0) {
+            firstHasItsPlace.release();
+            QThread::msleep(300);
+        }
+        transaction.commit();
+    };
+    QThread *first = QThread::create(computer, 0);
+    QThread *second = QThread::create(computer, 1);
+    first->start();
+    second->start();
+    QVERIFY(first->wait(30000));
+    QVERIFY(second->wait(30000));
+    delete first;
+    delete second;
+    QCOMPARE(places[0], 2);
+    QCOMPARE(places[1], 3);
+    QCOMPARE(server.rows(QStringLiteral("select word_name, word_order from d_word order by word_order")),
+             (QStringList{"apple|1", "word 0|2", "word 1|3"}));
+    // The file keeps the editor's count.
+    Connection file;
+    QCOMPARE(SharedLists::nextPosition(file, QStringLiteral("1"), 7), 8);
+    QVERIFY(!file.connected());
 }
 
 void TestServerFaults::aDroppedSessionComesBack()
