@@ -15,8 +15,9 @@ qint32 nextPosition(Connection &connection, const QString &typeId, qint32 shown)
 {
     if (!connection.onServer())
         return shown + 1;
-    connection
-        .run(QStringLiteral("select type_id from d_type where type_id = ? for update"), {typeId.toLongLong()})
+    // A lock of the list's own until the transaction ends, which needs no right to change the list's
+    // row: a learner's add is refused by the words' table, as it should be.
+    connection.run(QStringLiteral("select pg_advisory_xact_lock(7318, hashint8(?))"), {typeId.toLongLong()})
         .finish();
     QSqlQuery stored = connection.run(QStringLiteral("select count(*) from d_word where type_id = ?"),
                                       {typeId.toLongLong()});

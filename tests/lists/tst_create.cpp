@@ -201,7 +201,7 @@ void TestCreate::failedCreate_data()
     QTest::addColumn<bool>("readOnlyFile");
     QTest::addColumn<QString>("message");
     QTest::newRow("refused by the database") << false << QStringLiteral("no room for another list.");
-    QTest::newRow("read-only file") << true << QStringLiteral("attempt to write a readonly database.");
+    QTest::newRow("read-only file") << true << TestDatabase::readOnlyText(QStringLiteral("d_type")) + ".";
 }
 
 void TestCreate::failedCreate()

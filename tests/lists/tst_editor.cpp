@@ -907,7 +907,7 @@ void TestEditor::readOnlyFile()
     f->boxes.answerQuestion(true);
     QVERIFY(press(editor.get(), "btnRemove"));
 
-    const QString message = QStringLiteral("attempt to write a readonly database.");
+    const QString message = TestDatabase::readOnlyText(QStringLiteral("d_word")) + ".";
     QCOMPARE(f->boxes.errors(), QStringList({message, message, message}));
     QCOMPARE(shownRows(list(editor.get())), names("apple pear"));
     QVERIFY(f->db.setReadOnly(false));

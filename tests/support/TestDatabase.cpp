@@ -179,6 +179,12 @@ TestDatabase::TestDatabase(Content content) : m_previousDir(QDir::currentPath())
     Schema::create(db);
     copyRows(file, *m_connection);
     file.close();
+    // The program signs in as a teacher of the school, not as the server's owner, so that the rights
+    // of the roles hold for it: setReadOnly makes it a learner.
+    Schema::grantRoles(db);
+    m_login = m_serverDatabase + QStringLiteral("_login");
+    administer(QStringLiteral("create role %1 login in role %2")
+                   .arg(m_login, QString::fromLatin1(Schema::kTeacherRole)));
     QFile::remove(databaseFile());
     // Where the program looks for the settings, before the user's own folder is asked for none.
     const QString config = m_dir.filePath(QStringLiteral("xdg"));
@@ -186,8 +192,8 @@ TestDatabase::TestDatabase(Content content) : m_previousDir(QDir::currentPath())
     QFile settings(config + QStringLiteral("/spelldeck/database.conf"));
     if (!settings.open(QIODevice::WriteOnly))
         qFatal("cannot write the server's settings");
-    settings.write("[database]\ndriver=postgresql\nuser=spelldeck\nhost=" + qgetenv("SPELLDECK_TEST_SERVER") +
-                   "\nname=" + m_serverDatabase.toUtf8() + "\n");
+    settings.write("[database]\ndriver=postgresql\nuser=" + m_login.toUtf8() + "\nhost=" +
+                   qgetenv("SPELLDECK_TEST_SERVER") + "\nname=" + m_serverDatabase.toUtf8() + "\n");
     settings.close();
     m_previousConfigDirs = qgetenv("XDG_CONFIG_DIRS");
     qputenv("XDG_CONFIG_DIRS",
@@ -206,6 +212,7 @@ TestDatabase::~TestDatabase()
         else
             qputenv("XDG_CONFIG_DIRS", m_previousConfigDirs);
         administer(QStringLiteral("drop database ") + m_serverDatabase + QStringLiteral(" with (force)"));
+        administer(QStringLiteral("drop role if exists ") + m_login);
     }
     QDir::setCurrent(m_previousDir);
 }
@@ -272,9 +279,20 @@ QString TestDatabase::addWord(const QString &typeId, const QString &name, const 
 
 bool TestDatabase::setReadOnly(bool readOnly)
 {
-    const QString file = databaseFile();
     m_readOnly = readOnly;
     m_readOnlyProblem.clear();
+    if (onServer()) {
+        // A learner's login: the lists cannot be changed, results can be added. It holds at once for
+        // the program's open connection too.
+        if (!m_connection)
+            return true;
+        const QString teacher = QString::fromLatin1(Schema::kTeacherRole);
+        const QString learner = QString::fromLatin1(Schema::kLearnerRole);
+        exec(QStringLiteral("revoke %1 from %2").arg(readOnly ? teacher : learner, m_login));
+        exec(QStringLiteral("grant %1 to %2").arg(readOnly ? learner : teacher, m_login));
+        return true;
+    }
+    const QString file = databaseFile();
     QFile::setPermissions(file, readOnly ? QFile::ReadOwner : (QFile::ReadOwner | QFile::WriteOwner));
     // Permissions do not stop root: mark the file immutable as well where the file system allows it.
     QString chattr;

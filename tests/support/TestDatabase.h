@@ -44,6 +44,13 @@ public:
     static bool onServer();
     // The hidden column that orders a table's rows as they were added: rowid on the file, ctid on
     // a server (rows that are never changed stay where they were written).
+    // What the provider says when the program changes `table` and may not: the file is read-only, the
+    // server's login a learner's.
+    static QString readOnlyText(const QString &table)
+    {
+        return onServer() ? QStringLiteral("permission denied for table ") + table
+                          : QStringLiteral("attempt to write a readonly database");
+    }
     static QString rowOrder() { return onServer() ? QStringLiteral("ctid") : QStringLiteral("rowid"); }
 
     // Direct access that bypasses the program's data module, to set up and check what is stored.
@@ -73,7 +80,8 @@ public:
     QString addList(const QString &name);
     QString addWord(const QString &typeId, const QString &name, const QString &sound, int order);
 
-    // Makes the database file read-only (or writable again) for this process. False when the
+    // Makes the database file read-only (or writable again) for this process; on a server, makes the
+    // program's login a learner's, who may not change the lists (or a teacher's again). False when the
     // system would not do it: a test then skips, giving readOnlyProblem() as the reason.
     bool setReadOnly(bool readOnly);
     const QString &readOnlyProblem() const { return m_readOnlyProblem; }
@@ -83,6 +91,7 @@ private:
     QString m_previousDir;
     std::unique_ptr<Connection> m_connection;
     QString m_serverDatabase;
+    QString m_login; // the program's on the server
     QByteArray m_previousConfigDirs;
     bool m_readOnly = false;
     QString m_readOnlyProblem;
