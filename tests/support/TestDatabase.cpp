@@ -139,6 +139,11 @@ void TestDatabase::allow(const QString &table)
                     : QStringLiteral("drop trigger refuse"));
 }
 
+void TestDatabase::reconnect()
+{
+    m_connection->close();
+}
+
 QString TestDatabase::storedSound(const QString &path)
 {
     if (!onServer())

@@ -69,6 +69,9 @@ public:
     // Takes that refusal back.
     void allow(const QString &table);
 
+    // Connects anew at the next statement: after the test's server was stopped and started again.
+    void reconnect();
+
     // Puts a copy of `file` (a fixture) in place of the database made for the test.
     void replaceWith(const QString &file);
 

@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Spelldeck developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Two computers of a school on one server: a word typed and spoken in the editor on the teacher's is
+// A school's computers on one server: a word typed and spoken in the editor on the teacher's is
 // taken as a test on a pupil's, another program in another folder with a home of its own, which
-// never saw the teacher's recordings folder or cache. Runs on the throwaway server whose socket
-// folder SPELLDECK_TEST_SERVER names; skips without it.
+// never saw the teacher's recordings folder or cache; a word another computer added meanwhile; and
+// the server stopped and started again under the open editor. Runs on the throwaway server whose
+// socket folder SPELLDECK_TEST_SERVER names, and on one of its own; skips without them.
 #include "TestTaker.h"
 
 #include "Application.h"
@@ -19,11 +20,23 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTextStream>
 
 namespace {
+
+QString serverScript(const QStringList &arguments)
+{
+    QProcess script;
+    script.start(QStringLiteral(SPELLDECK_FIXTURES "/../../scripts/test-server.sh"), arguments);
+    if (!script.waitForFinished(60000) || script.exitCode() != 0)
+        qWarning("test-server.sh %s failed: %s", qPrintable(arguments.join(' ')),
+                 script.readAllStandardError().constData());
+    return QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed();
+}
 
 constexpr auto kPupilList = "SPELLDECK_PUPIL_LIST";
 
@@ -53,16 +66,17 @@ int pupil(const QString &listId)
 
 } // namespace
 
-class TestTwoComputers : public QObject
+class TestSchool : public QObject
 {
     Q_OBJECT
 
 private slots:
     void aWordSpokenOnOneIsHeardOnTheOther();
     void aWordAddedMeanwhileKeepsItsPlace();
+    void theServerStopsAndStartsUnderTheEditor();
 };
 
-void TestTwoComputers::aWordSpokenOnOneIsHeardOnTheOther()
+void TestSchool::aWordSpokenOnOneIsHeardOnTheOther()
 {
     if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
         QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
@@ -108,7 +122,7 @@ void TestTwoComputers::aWordSpokenOnOneIsHeardOnTheOther()
     QVERIFY(!QFileInfo::exists(elsewhere.path() + QStringLiteral("/data")));
 }
 
-void TestTwoComputers::aWordAddedMeanwhileKeepsItsPlace()
+void TestSchool::aWordAddedMeanwhileKeepsItsPlace()
 {
     if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
         QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
@@ -131,6 +145,54 @@ void TestTwoComputers::aWordAddedMeanwhileKeepsItsPlace()
              (QStringList{"apple|1", "pear|2", "plum|3", "fig|4"}));
 }
 
+void TestSchool::theServerStopsAndStartsUnderTheEditor()
+{
+    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
+        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
+    // A server of this case's own: stopping the run's would stop every other test's.
+    const QString folder = serverScript({QStringLiteral("start")});
+    QVERIFY2(!folder.isEmpty(), "no private server");
+    auto removal = qScopeGuard([&] { serverScript({QStringLiteral("stop"), folder}); });
+    const QByteArray runs = qgetenv("SPELLDECK_TEST_SERVER");
+    auto back = qScopeGuard([&] { qputenv("SPELLDECK_TEST_SERVER", runs); });
+    qputenv("SPELLDECK_TEST_SERVER", folder.toLocal8Bit());
+    qputenv("SPELLDECK_TEST_BACKEND", "server");
+    {
+        ScriptedToolkit boxes;
+        TestDatabase db;
+        TDM dm;
+        const QString listId = db.addList(QStringLiteral("Week 1"));
+        db.addWord(listId, QStringLiteral("apple"), QString(), 1);
+        const auto editor = TfrmEditor::Create(nullptr, listId, QStringLiteral("Week 1"), false, 100, 50);
+        editor->show();
+        QVERIFY(press(editor.get(), "btnAdd"));
+        typeInto(child<QLineEdit>(editor.get(), "edtWord"), QStringLiteral("pear"));
+
+        serverScript({QStringLiteral("halt"), folder});
+        // The step that finds it gone says so; while it is away each says why; the window stays, and
+        // what was typed with it.
+        QVERIFY(press(editor.get(), "btnSave"));
+        QVERIFY(press(editor.get(), "btnSave"));
+        const QStringList errors = boxes.errors();
+        QCOMPARE(errors.size(), 2);
+        QVERIFY2(errors.at(0).startsWith(QStringLiteral("The connection to the database server was lost (")),
+                 qPrintable(errors.at(0)));
+        QVERIFY2(errors.at(1).contains(QStringLiteral("No such file or directory")),
+                 qPrintable(errors.at(1)));
+        QVERIFY(editor->isVisible());
+        QCOMPARE(child<QLineEdit>(editor.get(), "edtWord")->text(), QStringLiteral("pear"));
+
+        // Back again: the next step connects by itself.
+        serverScript({QStringLiteral("resume"), folder});
+        QVERIFY(press(editor.get(), "btnSave"));
+        QCOMPARE(boxes.errors().size(), 2);
+        QCOMPARE(shownRows(child<QListWidget>(editor.get(), "lstWord")), (QStringList{"apple", "pear"}));
+        db.reconnect();
+        QCOMPARE(db.rows(QStringLiteral("select word_name, word_order from d_word order by word_order")),
+                 (QStringList{"apple|1", "pear|2"}));
+    }
+}
+
 int main(int argc, char **argv)
 {
     Application app(argc, argv);
@@ -138,9 +200,9 @@ int main(int argc, char **argv)
     QStandardPaths::setTestModeEnabled(true);
     if (qEnvironmentVariableIsSet(kPupilList))
         return pupil(qEnvironmentVariable(kPupilList));
-    TestTwoComputers test;
+    TestSchool test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_twocomputers.moc"
+#include "tst_school.moc"
