@@ -23,6 +23,11 @@ start)
     [ "$(id -u)" -eq 0 ] && chown postgres "$dir"
     "${as[@]}" "$bin/initdb" -D "$dir/data" -A trust -U spelldeck -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log"
     "${as[@]}" "$bin/pg_ctl" -D "$dir/data" -o "-k $dir -h ''" -l "$dir/server.log" -w start >/dev/null
+    # One login that needs its password, for the tests of a wrong one or none.
+    "${as[@]}" "$bin/psql" -h "$dir" -U spelldeck -d postgres -qc \
+        "create role spelldeck_password login password 'the right one'" >/dev/null
+    "${as[@]}" sed -i '1i local all spelldeck_password scram-sha-256' "$dir/data/pg_hba.conf"
+    "${as[@]}" "$bin/pg_ctl" -D "$dir/data" reload >/dev/null
     echo "$dir"
     ;;
 halt)

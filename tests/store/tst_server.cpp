@@ -15,6 +15,7 @@
 #include "uGlobal.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -152,13 +153,24 @@ void TestServer::failuresGiveTheServersText_data()
 {
     QTest::addColumn<QString>("database");
     QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password"); // as libpq takes it from the environment
     QTest::addColumn<QString>("message");
     QTest::newRow("a database that does not exist") << "no_such_database"
                                                     << "spelldeck"
+                                                    << ""
                                                     << "database \"no_such_database\" does not exist";
     QTest::newRow("a role that does not exist") << "postgres"
                                                 << "nobody_here"
+                                                << ""
                                                 << "role \"nobody_here\" does not exist";
+    QTest::newRow("a wrong password") << "postgres"
+                                      << "spelldeck_password"
+                                      << "the wrong one"
+                                      << "password authentication failed for user \"spelldeck_password\"";
+    QTest::newRow("no password") << "postgres"
+                                 << "spelldeck_password"
+                                 << ""
+                                 << "no password supplied";
 }
 
 void TestServer::lockWaitsAsSet()
@@ -180,7 +192,13 @@ void TestServer::failuresGiveTheServersText()
 {
     QFETCH(QString, database);
     QFETCH(QString, user);
+    QFETCH(QString, password);
     QFETCH(QString, message);
+    if (password.isEmpty())
+        qunsetenv("PGPASSWORD");
+    else
+        qputenv("PGPASSWORD", password.toUtf8());
+    auto forgotten = qScopeGuard([] { qunsetenv("PGPASSWORD"); });
     Connection connection;
     ServerAddress target = testServerAddress(database);
     target.user = user;
