@@ -45,14 +45,34 @@ done
 export DISPLAY=$display
 
 if [ "$manager" != none ]; then
-    "$manager" --sm-disable >/dev/null 2>&1 &
-    pids="$pids $!"
-    # Ready once it announces itself on the root window; on a busy machine that can take seconds. If
-    # it never does, the test runs all the same: only the tests of frames need one.
-    for wait in $(seq 300); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
+    # Ready once it announces itself on the root window; on a busy machine that can take seconds. One
+    # that ends before it does (the display not yet taking clients, say) is started again. If it never
+    # announces itself, the test runs all the same: only the tests of frames need one.
+    log=$(mktemp /tmp/x11_run.XXXXXX)
+    ready=
+    for start in 1 2 3; do
+        "$manager" --sm-disable >>"$log" 2>&1 &
+        wm=$!
+        for wait in $(seq 100); do
+            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+                ready=yes
+                break
+            fi
+            kill -0 "$wm" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ -n "$ready" ]; then
+            pids="$pids $wm"
+            break
+        fi
+        kill "$wm" 2>/dev/null
+        wait "$wm" 2>/dev/null
     done
+    if [ -z "$ready" ]; then
+        echo "x11_run.sh: $manager did not announce itself; what it said:" >&2
+        cat "$log" >&2
+    fi
+    rm -f "$log"
 fi
 
 QT_QPA_PLATFORM=xcb "$program"
