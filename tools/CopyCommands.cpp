@@ -3,6 +3,7 @@
 
 #include "CopyCommands.h"
 
+#include "DatabaseOptions.h"
 #include "DatabaseTool.h"
 #include "Dataset.h"
 #include "Exceptions.h"
@@ -310,17 +311,13 @@ int run(const QStringList &arguments)
         tr("Copies a database file's lists, words in their order, sentences, recordings, learners and "
            "results to a server that holds none yet (made ready by \"spelldeck-db init\"), or with "
            "--from-server the server's into a new file, with the recordings in a \"sounds\" folder "
-           "beside it. All or nothing: a failure copies nothing. Run it as the login that ran init."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Shows this help."));
-    parser.addOption(help);
-    const QCommandLineOption database(QStringLiteral("database"),
-                                      tr("The database file (default: %1 under the current folder).")
-                                          .arg(QString::fromLatin1(Schema::kDatabasePath)),
-                                      tr("path"), QString::fromLatin1(Schema::kDatabasePath));
-    parser.addOption(database);
-    const QCommandLineOption server(QStringLiteral("server"), tr("The settings file that names the server."),
-                                    tr("file"));
-    parser.addOption(server);
+           "beside it. All or nothing: a failure copies nothing. Run it as a teacher's login or the one that "
+           "ran "
+           "init."));
+    const DatabaseOptions options(parser);
+    const QCommandLineOption &help = options.help;
+    const QCommandLineOption &database = options.database;
+    const QCommandLineOption &server = options.server;
     const QCommandLineOption down(QStringLiteral("from-server"),
                                   tr("Copy from the server into a new database file."));
     parser.addOption(down);

@@ -3,6 +3,7 @@
 
 #include "SchemaCommands.h"
 
+#include "DatabaseOptions.h"
 #include "Dataset.h"
 #include "Exceptions.h"
 #include "Schema.h"
@@ -139,16 +140,10 @@ int run(const QStringList &arguments)
                  "computers (spelldeck/database.conf); run it as a login that may make tables and roles.")
             : tr("Brings a database made by an older Spelldeck to the newest version, one step at a time. "
                  "Spelldeck does this itself when it first keeps a result."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Shows this help."));
-    parser.addOption(help);
-    const QCommandLineOption database(QStringLiteral("database"),
-                                      tr("The database file (default: %1 under the current folder).")
-                                          .arg(QString::fromLatin1(Schema::kDatabasePath)),
-                                      tr("path"), QString::fromLatin1(Schema::kDatabasePath));
-    parser.addOption(database);
-    const QCommandLineOption server(QStringLiteral("server"), tr("The settings file that names the server."),
-                                    tr("file"));
-    parser.addOption(server);
+    const DatabaseOptions options(parser);
+    const QCommandLineOption &help = options.help;
+    const QCommandLineOption &database = options.database;
+    const QCommandLineOption &server = options.server;
     parser.addPositionalArgument(command, tr("The command."));
     if (!parser.parse(QStringList{QStringLiteral("spelldeck-db")} + arguments))
         return usage(command, parser.errorText());

@@ -11,6 +11,7 @@
 #include "Application.h"
 #include "ErrorGuard.h"
 #include "ScriptedToolkit.h"
+#include "ServerDatabase.h"
 #include "TestDatabase.h"
 #include "uDM.h"
 #include "uEditor.h"
@@ -27,16 +28,6 @@
 #include <QTextStream>
 
 namespace {
-
-QString serverScript(const QStringList &arguments)
-{
-    QProcess script;
-    script.start(QStringLiteral(SPELLDECK_FIXTURES "/../../scripts/test-server.sh"), arguments);
-    if (!script.waitForFinished(60000) || script.exitCode() != 0)
-        qWarning("test-server.sh %s failed: %s", qPrintable(arguments.join(' ')),
-                 script.readAllStandardError().constData());
-    return QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed();
-}
 
 constexpr auto kPupilList = "SPELLDECK_PUPIL_LIST";
 
@@ -64,6 +55,16 @@ int pupil(const QString &listId)
     return 0;
 }
 
+// The editor on the list, shown, with `words` stored in it first.
+std::unique_ptr<TfrmEditor> editorOn(TestDatabase &db, const QString &listId, const QStringList &words)
+{
+    for (qsizetype i = 0; i < words.size(); ++i)
+        db.addWord(listId, words.at(i), QString(), int(i + 1));
+    auto editor = TfrmEditor::Create(nullptr, listId, QStringLiteral("Week 1"), false, 100, 50);
+    editor->show();
+    return editor;
+}
+
 } // namespace
 
 class TestSchool : public QObject
@@ -71,16 +72,21 @@ class TestSchool : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void aWordSpokenOnOneIsHeardOnTheOther();
     void aWordAddedMeanwhileKeepsItsPlace();
     void theServerStopsAndStartsUnderTheEditor();
 };
 
-void TestSchool::aWordSpokenOnOneIsHeardOnTheOther()
+void TestSchool::init()
 {
     if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
         QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
     qputenv("SPELLDECK_TEST_BACKEND", "server");
+}
+
+void TestSchool::aWordSpokenOnOneIsHeardOnTheOther()
+{
     ScriptedToolkit boxes;
     TestDatabase db;
     QString listId;
@@ -124,17 +130,11 @@ void TestSchool::aWordSpokenOnOneIsHeardOnTheOther()
 
 void TestSchool::aWordAddedMeanwhileKeepsItsPlace()
 {
-    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
-        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
-    qputenv("SPELLDECK_TEST_BACKEND", "server");
     ScriptedToolkit boxes;
     TestDatabase db;
     TDM dm;
     const QString listId = db.addList(QStringLiteral("Week 1"));
-    db.addWord(listId, QStringLiteral("apple"), QString(), 1);
-    db.addWord(listId, QStringLiteral("pear"), QString(), 2);
-    const auto editor = TfrmEditor::Create(nullptr, listId, QStringLiteral("Week 1"), false, 100, 50);
-    editor->show();
+    const auto editor = editorOn(db, listId, {QStringLiteral("apple"), QStringLiteral("pear")});
     // Another computer adds a word while this one's editor shows two.
     db.addWord(listId, QStringLiteral("plum"), QString(), 3);
     QVERIFY(press(editor.get(), "btnAdd"));
@@ -147,28 +147,22 @@ void TestSchool::aWordAddedMeanwhileKeepsItsPlace()
 
 void TestSchool::theServerStopsAndStartsUnderTheEditor()
 {
-    if (qEnvironmentVariableIsEmpty("SPELLDECK_TEST_SERVER"))
-        QSKIP("SPELLDECK_TEST_SERVER names no server (scripts/test-server.sh starts one)");
     // A server of this case's own: stopping the run's would stop every other test's.
-    const QString folder = serverScript({QStringLiteral("start")});
+    const QString folder = testServerScript({QStringLiteral("start")});
     QVERIFY2(!folder.isEmpty(), "no private server");
-    auto removal = qScopeGuard([&] { serverScript({QStringLiteral("stop"), folder}); });
+    auto removal = qScopeGuard([&] { testServerScript({QStringLiteral("stop"), folder}); });
     const QByteArray runs = qgetenv("SPELLDECK_TEST_SERVER");
     auto back = qScopeGuard([&] { qputenv("SPELLDECK_TEST_SERVER", runs); });
     qputenv("SPELLDECK_TEST_SERVER", folder.toLocal8Bit());
-    qputenv("SPELLDECK_TEST_BACKEND", "server");
     {
         ScriptedToolkit boxes;
         TestDatabase db;
         TDM dm;
-        const QString listId = db.addList(QStringLiteral("Week 1"));
-        db.addWord(listId, QStringLiteral("apple"), QString(), 1);
-        const auto editor = TfrmEditor::Create(nullptr, listId, QStringLiteral("Week 1"), false, 100, 50);
-        editor->show();
+        const auto editor = editorOn(db, db.addList(QStringLiteral("Week 1")), {QStringLiteral("apple")});
         QVERIFY(press(editor.get(), "btnAdd"));
         typeInto(child<QLineEdit>(editor.get(), "edtWord"), QStringLiteral("pear"));
 
-        serverScript({QStringLiteral("halt"), folder});
+        testServerScript({QStringLiteral("halt"), folder});
         // The step that finds it gone says so; while it is away each says why; the window stays, and
         // what was typed with it.
         QVERIFY(press(editor.get(), "btnSave"));
@@ -183,7 +177,7 @@ void TestSchool::theServerStopsAndStartsUnderTheEditor()
         QCOMPARE(child<QLineEdit>(editor.get(), "edtWord")->text(), QStringLiteral("pear"));
 
         // Back again: the next step connects by itself.
-        serverScript({QStringLiteral("resume"), folder});
+        testServerScript({QStringLiteral("resume"), folder});
         QVERIFY(press(editor.get(), "btnSave"));
         QCOMPARE(boxes.errors().size(), 2);
         QCOMPARE(shownRows(child<QListWidget>(editor.get(), "lstWord")), (QStringList{"apple", "pear"}));

@@ -20,16 +20,15 @@
 
 namespace {
 
-const QString kScript = QStringLiteral(SPELLDECK_FIXTURES "/../../scripts/test-server.sh");
-
-QString serverScript(const QStringList &arguments)
+// Runs `computer` for 0 and for 1 on two threads at once; false when they did not both end in time.
+bool runTogether(const std::function<void(int)> &computer)
 {
-    QProcess script;
-    script.start(kScript, arguments);
-    if (!script.waitForFinished(60000) || script.exitCode() != 0)
-        qWarning("test-server.sh %s failed: %s", qPrintable(arguments.join(' ')),
-                 script.readAllStandardError().constData());
-    return QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed();
+    std::unique_ptr<QThread> first(QThread::create(computer, 0));
+    std::unique_ptr<QThread> second(QThread::create(computer, 1));
+    first->start();
+    second->start();
+    const bool firstEnded = first->wait(30000);
+    return second->wait(30000) && firstEnded;
 }
 
 // The names of the two lists, as one connection reads them.
@@ -117,14 +116,7 @@ void TestServerFaults::aDeadlockIsAskedAgain()
             failures[which] = e.message();
         }
     };
-    QThread *first = QThread::create(computer, 0);
-    QThread *second = QThread::create(computer, 1);
-    first->start();
-    second->start();
-    QVERIFY(first->wait(30000));
-    QVERIFY(second->wait(30000));
-    delete first;
-    delete second;
+    QVERIFY(runTogether(computer));
 
     QCOMPARE(failures, (QStringList{QString(), QString()}));
     QCOMPARE(attempts.loadRelaxed(), 3);
@@ -187,14 +179,7 @@ void TestServerFaults::twoAddingAtOnceTakeTwoPlaces()
         }
         transaction.commit();
     };
-    QThread *first = QThread::create(computer, 0);
-    QThread *second = QThread::create(computer, 1);
-    first->start();
-    second->start();
-    QVERIFY(first->wait(30000));
-    QVERIFY(second->wait(30000));
-    delete first;
-    delete second;
+    QVERIFY(runTogether(computer));
     QCOMPARE(places[0], 2);
     QCOMPARE(places[1], 3);
     QCOMPARE(server.rows(QStringLiteral("select word_name, word_order from d_word order by word_order")),
@@ -250,9 +235,9 @@ void TestServerFaults::aDroppedSessionComesBack()
 void TestServerFaults::theServerStopsAndStartsUnderTheProgram()
 {
     // A server of this case's own: stopping the run's would stop every other test's.
-    const QString folder = serverScript({QStringLiteral("start")});
+    const QString folder = testServerScript({QStringLiteral("start")});
     QVERIFY2(!folder.isEmpty(), "no private server");
-    auto removal = qScopeGuard([&] { serverScript({QStringLiteral("stop"), folder}); });
+    auto removal = qScopeGuard([&] { testServerScript({QStringLiteral("stop"), folder}); });
     {
         ServerDatabase server(folder);
         QSqlDatabase db = server.connection.database();
@@ -263,14 +248,14 @@ void TestServerFaults::theServerStopsAndStartsUnderTheProgram()
         program.setServer(server.address());
         QCOMPARE(listNames(program), QStringList{"Week 1"});
 
-        serverScript({QStringLiteral("halt"), folder});
+        testServerScript({QStringLiteral("halt"), folder});
         QCOMPARE(failureOf([&] { listNames(program); }).first, EDatabaseError::Cause::Lost);
         // While it is away each step says so, with libpq's own text.
         const auto [cause, message] = failureOf([&] { listNames(program); });
         QCOMPARE(cause, EDatabaseError::Cause::Other);
         QVERIFY2(message.contains(QStringLiteral("No such file or directory")), qPrintable(message));
 
-        serverScript({QStringLiteral("resume"), folder});
+        testServerScript({QStringLiteral("resume"), folder});
         QCOMPARE(listNames(program), QStringList{"Week 1"});
         Transaction transaction(program);
         Query query(program);

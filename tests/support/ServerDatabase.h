@@ -7,6 +7,7 @@
 #include "Exceptions.h"
 #include "SqlRows.h"
 
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -22,6 +23,18 @@ inline QString testServerFolder()
 inline ServerAddress testServerAddress(const QString &database, const QString &folder = testServerFolder())
 {
     return {folder, 0, database, QStringLiteral("spelldeck"), QStringLiteral("connect_timeout=5")};
+}
+
+// Runs scripts/test-server.sh with `arguments` (start, halt, resume, stop) and gives what it printed:
+// a server of a case's own, for stopping it under the program without stopping every other test's.
+inline QString testServerScript(const QStringList &arguments)
+{
+    QProcess script;
+    script.start(QStringLiteral(SPELLDECK_FIXTURES "/../../scripts/test-server.sh"), arguments);
+    if (!script.waitForFinished(60000) || script.exitCode() != 0)
+        qWarning("test-server.sh %s failed: %s", qPrintable(arguments.join(QLatin1Char(' '))),
+                 script.readAllStandardError().constData());
+    return QString::fromLocal8Bit(script.readAllStandardOutput()).trimmed();
 }
 
 // A database of its own on a test server for one case, removed again after it.
