@@ -227,12 +227,10 @@ QSqlQuery Connection::run(const QString &sql, const QVariantList &values)
 
 bool Connection::lost(const QSqlError &error)
 {
-    if (!m_onServer || !m_connected)
+    if (!m_onServer || !m_connected || !connectionLost(error))
         return false;
-    if (connectionLost(error) && !error.nativeErrorCode().isEmpty())
+    if (!error.nativeErrorCode().isEmpty())
         return true;
-    if (!connectionLost(error))
-        return false;
     // No code: the driver's own failure, or a connection that broke. Only a live connection answers;
     // in a failed transaction it answers with a code of its own.
     QSqlDatabase db = QSqlDatabase::database(m_name, false);

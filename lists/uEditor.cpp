@@ -259,7 +259,7 @@ void TfrmEditor::btnSaveClick()
     const QString sentence = m_sentence->text();
     m_sentence->prepare(DM->ADOConn);
     TData *data = FCurData;
-    qint32 order = ui->lstWord->count() + 1;
+    qint32 order = 0; // a new word's, taken with the list in hand
     QString sound;
     qint64 id = 0;
     // The word, its recording and its sentence are stored together or not at all; a server that
