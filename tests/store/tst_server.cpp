@@ -63,8 +63,7 @@ void TestServer::schemaIsMadeAndVersioned()
 void TestServer::theListsStatementsWorkAsOnTheFile()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     Table table(server.connection);
     const QString week = Catalogue::AppendList(table, QStringLiteral("Week 'one'"));
     QCOMPARE(week, QStringLiteral("1"));
@@ -104,8 +103,7 @@ void TestServer::theListsStatementsWorkAsOnTheFile()
 void TestServer::removalRulesHold()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     server.exec(QStringLiteral("insert into d_type(type_name) values('a'), ('b')"));
     server.exec(QStringLiteral("insert into d_word(word_name, type_id) values('x', 1), ('y', 1), ('z', 2)"));
     for (const QString id : {"1", "2", "3"})

@@ -78,8 +78,7 @@ void TestServerFaults::initTestCase()
 void TestServerFaults::aDeadlockIsAskedAgain()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     server.exec(QStringLiteral("insert into d_type(type_name) values('one'), ('two')"));
     const ServerAddress address = server.address();
 
@@ -152,8 +151,7 @@ void TestServerFaults::aConflictThatStaysIsReported()
 void TestServerFaults::twoAddingAtOnceTakeTwoPlaces()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
     server.exec(QStringLiteral("insert into d_word(word_name, type_id, word_order) values('apple', 1, 1)"));
     const ServerAddress address = server.address();
@@ -193,8 +191,7 @@ void TestServerFaults::twoAddingAtOnceTakeTwoPlaces()
 void TestServerFaults::aDroppedSessionComesBack()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
     Connection program;
     program.setServer(server.address());
@@ -240,8 +237,7 @@ void TestServerFaults::theServerStopsAndStartsUnderTheProgram()
     auto removal = qScopeGuard([&] { testServerScript({QStringLiteral("stop"), folder}); });
     {
         ServerDatabase server(folder);
-        QSqlDatabase db = server.connection.database();
-        Schema::create(db);
+        server.createSchema();
         server.exec(QStringLiteral("insert into d_type(type_name) values('Week 1')"));
         server.connection.close();
         Connection program;

@@ -81,8 +81,7 @@ void TestServerRecordings::init()
 void TestServerRecordings::keptOnceByTheirBytes()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     QCOMPARE(Recordings::stored(server.connection, fixture("cat.mp3")), kCat);
     QCOMPARE(Recordings::stored(server.connection, fixture("house.mp3")), kHouse);
     // The same bytes under another name, with quotes and accents in its path: the same recording.
@@ -129,8 +128,7 @@ void TestServerRecordings::otherSoundsStayAsTheyAre()
 void TestServerRecordings::fetchedOnceThenPlayedFromTheCache()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     Recordings::stored(server.connection, fixture("house.mp3"));
     // Another computer: its cache is empty.
     QDir(Recordings::cacheFolder()).removeRecursively();
@@ -165,8 +163,7 @@ void TestServerRecordings::refusals()
     QFETCH(QString, what);
     QFETCH(QString, message);
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     QTemporaryDir dir;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
@@ -193,8 +190,7 @@ void TestServerRecordings::refusals()
 void TestServerRecordings::theProgramsWordsPlayThem()
 {
     ServerDatabase server;
-    QSqlDatabase db = server.connection.database();
-    Schema::create(db);
+    server.createSchema();
     Recordings::stored(server.connection, fixture("cat.mp3"));
     QDir(Recordings::cacheFolder()).removeRecursively();
     const QString cached = Recordings::cacheFolder() + "/" + kCat.mid(10) + ".mp3";

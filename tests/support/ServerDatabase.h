@@ -5,6 +5,7 @@
 
 #include "Dataset.h"
 #include "Exceptions.h"
+#include "Schema.h"
 #include "SqlRows.h"
 
 #include <QProcess>
@@ -65,6 +66,12 @@ public:
     ServerDatabase &operator=(const ServerDatabase &) = delete;
 
     ServerAddress address() const { return testServerAddress(m_name, m_folder); }
+    // The newest tables, as init makes them.
+    void createSchema()
+    {
+        QSqlDatabase db = connection.database();
+        Schema::create(db);
+    }
     QStringList rows(const QString &sql) { return sqlRows(connection, sql); }
     void exec(const QString &sql)
     {
